@@ -1,0 +1,167 @@
+// The window-test harness.
+#include "harness.hpp"
+
+#include <quorvant/record.hpp>
+#include <ui/application.hpp>
+#include <ui/forms.hpp>
+#include <toolkit/registry.hpp>
+
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QLocale>
+#include <QTimer>
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace harness {
+
+BoxCatcher::BoxCatcher()
+{
+    auto* timer = new QTimer(this);
+    connect(timer, &QTimer::timeout, this, &BoxCatcher::poll);
+    timer->start(5);
+}
+
+BoxCatcher& BoxCatcher::instance()
+{
+    static BoxCatcher catcher;
+    return catcher;
+}
+
+QList<Box> BoxCatcher::take() { return std::exchange(boxes_, {}); }
+
+void BoxCatcher::poll()
+{
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (!box || !box->isVisible())
+        return;
+    boxes_.append({box->windowTitle(), box->text(), box->icon(),
+                   static_cast<int>(box->buttons().size())});
+    if (QAbstractButton* ok = box->button(QMessageBox::Ok))
+        ok->click();
+    else
+        box->reject();
+}
+
+namespace {
+QtMessageHandler qtHandler = nullptr;
+
+// The offscreen platform cannot raise windows and says so each time; that is no finding.
+void quietHandler(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (message.startsWith(QLatin1String("This plugin does not support")))
+        return;
+    qtHandler(type, context, message);
+}
+} // namespace
+
+void initApplication(QApplication& app)
+{
+    qtHandler = qInstallMessageHandler(quietHandler);
+    // A private runtime directory keeps Qt quiet on machines without a session.
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
+        static QByteArray dir = QDir::tempPath().toUtf8() + "/quorvant-test-XXXXXX";
+        if (mkdtemp(dir.data()))
+            qputenv("XDG_RUNTIME_DIR", dir);
+    }
+    ui::setUpApplication(app);
+    QApplication::setQuitOnLastWindowClosed(false);
+    BoxCatcher::instance();
+}
+
+void resetProgram()
+{
+    ui::closeAllForTermination();
+    QApplication::processEvents();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    global::record = {};
+    QLocale::setDefault(QLocale::c());
+}
+
+QWidget* startProgram()
+{
+    ui::openMain();
+    QWidget* main = window("Main");
+    if (!main || !QTest::qWaitForWindowExposed(main) || !activate(main))
+        return nullptr;
+    return main;
+}
+
+QWidget* window(const char* name)
+{
+    const QString wanted = QString::fromLatin1(name);
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == wanted && w->isVisible())
+            return w;
+    return nullptr;
+}
+
+QStringList openWindows()
+{
+    QStringList names;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->isVisible() && !qobject_cast<QMessageBox*>(w) && !w->objectName().isEmpty())
+            names << w->objectName();
+    names.sort();
+    return names;
+}
+
+QString text(const char* windowName, const char* field)
+{
+    if (auto* edit = child<QLineEdit>(windowName, field))
+        return edit->text();
+    if (auto* list = child<QComboBox>(windowName, field))
+        return list->currentText();
+    return QStringLiteral("<no %1 in %2>").arg(QLatin1String(field), QLatin1String(windowName));
+}
+
+void pick(const char* windowName, const char* list, const QString& item)
+{
+    auto* combo = child<QComboBox>(windowName, list);
+    if (!combo)
+        return;
+    const int target = combo->findText(item, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (target < 0)
+        return;
+    // Open the list, move to the item and press Enter, as the user does; choosing the item
+    // already shown is a choice too.
+    combo->setFocus(Qt::TabFocusReason);
+    combo->showPopup();
+    QAbstractItemView* view = combo->view();
+    view->setCurrentIndex(combo->model()->index(target, combo->modelColumn()));
+    QTest::keyClick(view, Qt::Key_Return);
+}
+
+void type(const char* windowName, const char* field, const QString& text)
+{
+    auto* edit = child<QLineEdit>(windowName, field);
+    if (!edit)
+        return;
+    edit->setFocus(Qt::TabFocusReason);
+    edit->selectAll();
+    QTest::keyClick(edit, Qt::Key_Delete);
+    QTest::keyClicks(edit, text);
+}
+
+void click(const char* windowName, const char* button)
+{
+    if (auto* b = child<QAbstractButton>(windowName, button))
+        QTest::mouseClick(b, Qt::LeftButton);
+}
+
+bool activate(QWidget* window)
+{
+    window->raise();
+    window->activateWindow();
+    QApplication::setActiveWindow(window);
+    return QTest::qWaitForWindowActive(window);
+}
+
+QString displayed(QString programText) { return programText.replace(QLatin1Char('\r'), QLatin1Char('\n')); }
+
+} // namespace harness

@@ -1,0 +1,80 @@
+// What every window test needs: the program's application settings, a catcher for modal boxes
+// so that no test hangs on one, and starting and ending the program between test functions.
+#pragma once
+
+#include <QList>
+#include <QMessageBox>
+#include <QObject>
+#include <QString>
+#include <QTest>
+
+class QLineEdit;
+class QWidget;
+
+namespace harness {
+
+struct Box {
+    QString title;
+    QString text; // as the box displays it
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    int buttons = 0;
+};
+
+// Dismisses every modal box as soon as it is up and remembers what it said. A test takes the
+// boxes it expects; cleanup() fails on any left over.
+class BoxCatcher : public QObject {
+    Q_OBJECT
+    Q_DISABLE_COPY(BoxCatcher)
+
+public:
+    BoxCatcher();
+    static BoxCatcher& instance();
+    QList<Box> take();
+
+private:
+    void poll();
+    QList<Box> boxes_;
+};
+
+// Closes every window, empties the calibration record, pins the C locale.
+void resetProgram();
+
+// Opens the main window as the program does and waits until it is on screen and active.
+QWidget* startProgram();
+
+QWidget* window(const char* name);     // an open top-level window by name, or nullptr
+QStringList openWindows();             // names of the open top-level windows, sorted
+template <class T> T* child(const char* windowName, const char* childName)
+{
+    QWidget* w = window(windowName);
+    return w ? w->findChild<T*>(QString::fromLatin1(childName)) : nullptr;
+}
+QString text(const char* windowName, const char* field); // a text field's or a list's text
+
+// Picks an item of a list as the user does: with the keyboard on the focused list.
+void pick(const char* windowName, const char* list, const QString& item);
+void type(const char* windowName, const char* field, const QString& text);
+void click(const char* windowName, const char* button);
+
+// Brings a window to the front and waits until it is active.
+bool activate(QWidget* window);
+
+// The message of the main window's division-by-zero warning, as displayed.
+QString displayed(QString programText);
+
+} // namespace harness
+
+// Creates the application with the program's settings and runs one test class.
+#define QUORVANT_TEST_MAIN(TestClass)                                                            \
+    int main(int argc, char* argv[])                                                             \
+    {                                                                                            \
+        QApplication app(argc, argv);                                                            \
+        harness::initApplication(app);                                                           \
+        TestClass test;                                                                          \
+        return QTest::qExec(&test, argc, argv);                                                  \
+    }
+
+class QApplication;
+namespace harness {
+void initApplication(QApplication& app);
+}

@@ -1,0 +1,74 @@
+// The base of every window of the program: fixed client size in twips, title-bar style, placement,
+// enabling, and close requests that carry a reason.
+#pragma once
+
+#include <QWidget>
+
+class QAction;
+class QMenuBar;
+
+namespace toolkit {
+
+// Why a window is asked to close.
+enum CloseReason : int {
+    CloseFromUser = 0,     // close box, system menu, window manager's close (Alt+F4)
+    CloseFromCode = 1,     // the program closes the window itself
+    CloseFromSession = 2,  // the desktop session ends
+    CloseFromTaskManager = 3, // a termination request from outside the program (SIGTERM)
+};
+
+enum class TitleBar {
+    SystemMenu, // caption, system menu and close button; shown in the task bar
+    Plain,      // caption only, no buttons, no system menu; no task-bar entry
+};
+
+class Window : public QWidget {
+    Q_OBJECT
+    Q_DISABLE_COPY(Window)
+
+public:
+    // `clientTwips` is the client area below the menu bar, if the window has one.
+    Window(const QString& caption, QSize clientTwips, TitleBar titleBar, bool withMenuBar = false);
+
+    // Runs the window's start-up handler. Called once, right after construction, by Slot::open.
+    virtual void startUp() = 0;
+
+    // The area the controls are placed in (below the menu bar).
+    QWidget* client() const { return client_; }
+    QMenuBar* menu() const { return menuBar_; }
+    // A menu bar item without sub-items; the client area moves down below the menu bar.
+    QAction* addMenuItem(const QString& caption);
+
+    // Places the client area's top-left corner at a screen position in twips.
+    void placeClientAt(int leftTwips, int topTwips);
+    void centreOnScreen();
+
+    // Shows the window beside the others and makes it the active one.
+    void showNonModal();
+
+    // A disabled window stays on screen, takes no input and refuses the user's close request.
+    void setWindowEnabled(bool enabled);
+
+    void repaintNow();
+
+    // Closes the window as the program or the system asks it to; the window is destroyed.
+    void closeWithReason(int reason);
+
+    // The reason that the next closeEvent is taken for; used by the session manager hook.
+    static void setDefaultCloseReason(int reason);
+
+protected:
+    // Form_QueryUnload: told why the window is closing. The program never refuses a close.
+    virtual void queryUnload(int reason) { Q_UNUSED(reason) }
+
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void layOut();
+
+    QMenuBar* menuBar_ = nullptr;
+    QWidget* client_ = nullptr;
+    int pendingReason_ = -1;
+};
+
+} // namespace toolkit
