@@ -93,6 +93,9 @@ TEST(Calibrate, Results)
          texts("-2777.8", "-56.993")},
         {{parallel, "500", "KHz", "400", "KHz", "1000", "pF", "pF", "mh"},
          texts("1777.8", nullptr)},
+        // Results large enough to show the digits of pi squared.
+        {{series, "2", "MHz", "1", "MHz", "0.003", "nH", "pF", "nH"}, texts("6332573977.7", "0")},
+        {{parallel, "2", "MHz", "1", "MHz", "0.003", "pF", "pF", "uH"}, texts("0", "6332573.978")},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(describe(c.row));
@@ -166,6 +169,8 @@ TEST(Calibrate, ReturnTexts)
     // A calculation stopped by a guard hands back what the record holds.
     run({parallel, "440", "KHz", "440", "KHz", "1000", "pF", "pF", "uH"}, record);
     EXPECT_EQ(returnTexts(record, "."), (ReturnTexts{"440", "1777.8", "56.9932"}));
+    EXPECT_EQ(returnTexts({.F1 = 0.0012345678, .C1 = 2.34567e-6, .L1 = 12.345678}, "."),
+              (ReturnTexts{"1.235", "2.3", "12.3457"}));
     // F1 in kHz beyond the double range has no text.
     EXPECT_EQ(returnTexts({.F1 = 1e306, .C1 = -1e-6, .L1 = 1e300}, "."),
               (ReturnTexts{"", "-1", "1E+300"}));

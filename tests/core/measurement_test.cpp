@@ -132,6 +132,13 @@ TEST(Measure, RecordWithOneZero)
                    });
 }
 
+// A result large enough to show the digits of pi squared (9.8696 here).
+TEST(Measure, PiSquared)
+{
+    expectOutcomes({.C1 = 1e-9, .L1 = 0},
+                   {{Lx, "1", "MHz", "0", "uH", "pF", {Kind::Text2, "25330307.206"}}});
+}
+
 TEST(Measure, ParallelInductorAtOwnResonanceWarns)
 {
     // 0.5 MHz makes F3 * F3 * 4 exactly 1, so K = 9.8696 * L1 * C1 - 1 = 0.
