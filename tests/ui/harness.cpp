@@ -62,7 +62,7 @@ void quietHandler(QtMsgType type, const QMessageLogContext& context, const QStri
 
 void initApplication(QApplication& app)
 {
-    qtHandler = qInstallMessageHandler(quietHandler);
+
     // A private runtime directory keeps Qt quiet on machines without a session.
     if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
         static QByteArray dir = QDir::tempPath().toUtf8() + "/quorvant-test-XXXXXX";
@@ -76,6 +76,9 @@ void initApplication(QApplication& app)
 
 void resetProgram()
 {
+    // Wraps Qt Test's own handler, which qExec installs after main() has set the application up.
+    static const bool quiet = (qtHandler = qInstallMessageHandler(quietHandler), true);
+    Q_UNUSED(quiet)
     ui::closeAllForTermination();
     QApplication::processEvents();
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
