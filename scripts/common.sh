@@ -9,6 +9,8 @@ packages=(
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation2
+    desktop-file-utils appstream dpkg-dev file
+    clang-14 libclang-rt-14-dev xvfb
 )
 
 install_missing() {
@@ -34,4 +36,20 @@ configure_and_build() {
     shift
     cmake -S "$top" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE="${BUILD_TYPE:-RelWithDebInfo}" "$@"
     cmake --build "$dir" --parallel "$(nproc)"
+}
+
+# build_dir [KIND]: the build directory of one kind of build (build, build-asan, build-fuzz...).
+# QUORVANT_BUILD_PREFIX puts a whole run's builds elsewhere, beside those of other people.
+build_dir() {
+    local prefix=${QUORVANT_BUILD_PREFIX:-build}
+    echo "$prefix${1:+-$1}"
+}
+
+# stage NAME COMMAND...: runs one stage of a script and says how long it took.
+stage() {
+    local name=$1 start=$SECONDS
+    shift
+    echo "=== $name"
+    "$@"
+    echo "=== $name: $((SECONDS - start)) s"
 }

@@ -4,6 +4,7 @@
 #include "geometry.hpp"
 #include "text.hpp"
 
+#include <QCompleter>
 #include <QPainter>
 
 namespace toolkit {
@@ -26,6 +27,10 @@ ComboBox::ComboBox(QWidget* parent, const QStringList& items, bool typable) : QC
     setEditable(typable);
     // Typed text is a unit the calculation reads as it stands, never a new item of the list.
     setInsertPolicy(QComboBox::NoInsert);
+    // Enter or leaving the list would otherwise swap a typed "UH" for the item "uH": units are
+    // compared case included.
+    if (QCompleter* completer = this->completer())
+        completer->setCaseSensitivity(Qt::CaseSensitive);
     connect(this, &QComboBox::activated, this, &ComboBox::clicked);
 }
 

@@ -37,7 +37,9 @@ public:
     // nothing, it is neither shown again, raised, moved nor reset.
     template <class... Args> void open(Args&&... args)
     {
-        if (window_)
+        // A closed window whose deferred deletion is still pending is not open: a close and an
+        // open handled in the same pass of the event loop must give a new window.
+        if (isOpen())
             return;
         window_ = new W(std::forward<Args>(args)...);
         Registry::instance().track(window_);
@@ -47,12 +49,12 @@ public:
     // If the window is open: destroy it with its contents. If not: nothing.
     void close(int reason = CloseFromCode)
     {
-        if (W* w = window_.data())
-            w->closeWithReason(reason);
+        if (isOpen())
+            window_->closeWithReason(reason);
     }
 
-    bool isOpen() const { return !window_.isNull(); }
-    W* get() const { return window_.data(); }
+    bool isOpen() const { return window_ && !window_->isClosed(); }
+    W* get() const { return isOpen() ? window_.data() : nullptr; }
 
 private:
     QPointer<W> window_;

@@ -17,6 +17,7 @@ namespace toolkit {
 #ifdef Q_OS_UNIX
 namespace {
 int signalPair[2] = {-1, -1};
+std::function<void()> handler;
 
 void onSignal(int)
 {
@@ -27,15 +28,17 @@ void onSignal(int)
 
 void onTerminationRequest(std::function<void()> onRequest)
 {
-    if (signalPair[0] < 0 && ::socketpair(AF_UNIX, SOCK_STREAM, 0, signalPair) != 0)
+    handler = std::move(onRequest);
+    // One reader of the pair only: a second one would block on a byte the first took.
+    if (signalPair[0] >= 0 || ::socketpair(AF_UNIX, SOCK_STREAM, 0, signalPair) != 0)
         return;
     auto* notifier = new QSocketNotifier(signalPair[1], QSocketNotifier::Read, qApp);
-    QObject::connect(notifier, &QSocketNotifier::activated, notifier,
-                     [onRequest = std::move(onRequest)] {
-                         char byte = 0;
-                         [[maybe_unused]] auto read = ::read(signalPair[1], &byte, 1);
-                         onRequest();
-                     });
+    QObject::connect(notifier, &QSocketNotifier::activated, notifier, [] {
+        char byte = 0;
+        [[maybe_unused]] auto read = ::read(signalPair[1], &byte, 1);
+        if (handler)
+            handler();
+    });
     struct sigaction action {};
     action.sa_handler = onSignal;
     sigemptyset(&action.sa_mask);

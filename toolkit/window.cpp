@@ -12,8 +12,6 @@
 namespace toolkit {
 
 namespace {
-int defaultCloseReason = CloseFromUser;
-
 Qt::WindowFlags flagsFor(TitleBar titleBar)
 {
     // Only the hints named here are shown: no minimise or maximise button on any window.
@@ -91,17 +89,16 @@ void Window::closeWithReason(int reason)
     pendingReason_ = -1;
 }
 
-void Window::setDefaultCloseReason(int reason) { defaultCloseReason = reason; }
-
 void Window::closeEvent(QCloseEvent* event)
 {
-    const int reason = pendingReason_ >= 0 ? pendingReason_ : defaultCloseReason;
+    const int reason = pendingReason_ >= 0 ? pendingReason_ : CloseFromUser;
     // A disabled window takes no input, its close box included; the program's own closes and
     // the system's still go through, so that the program can always end.
     if (reason == CloseFromUser && !isEnabled()) {
         event->ignore();
         return;
     }
+    closed_ = true;
     queryUnload(reason);
     event->accept();
 }

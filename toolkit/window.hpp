@@ -54,8 +54,9 @@ public:
     // Closes the window as the program or the system asks it to; the window is destroyed.
     void closeWithReason(int reason);
 
-    // The reason that the next closeEvent is taken for; used by the session manager hook.
-    static void setDefaultCloseReason(int reason);
+    // True once a close has gone through: the window is gone for the program, even while Qt
+    // still holds the object until its deferred deletion.
+    bool isClosed() const { return closed_; }
 
 protected:
     // Form_QueryUnload: told why the window is closing. The program never refuses a close.
@@ -69,6 +70,7 @@ private:
     QMenuBar* menuBar_ = nullptr;
     QWidget* client_ = nullptr;
     int pendingReason_ = -1;
+    bool closed_ = false;
 };
 
 } // namespace toolkit

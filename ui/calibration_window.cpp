@@ -89,6 +89,16 @@ void CalibrationWindow::buildControls()
     Label3->setBuddy(Text6);
     Label4->setBuddy(Text4);
     Label5->setBuddy(Text5);
+    // Qt finds a buddy label only beside its field; these three lie outside the labels' frame.
+    Text1->setAccessibleName(Label1->text());
+    Text2->setAccessibleName(Label2->text());
+    Text4->setAccessibleName(Label4->text());
+    // A label has one buddy, so each unit list is named in words by its field.
+    Combo1->setAccessibleName(Label1->text() + QStringLiteral(" unit"));
+    Combo2->setAccessibleName(Label2->text() + QStringLiteral(" unit"));
+    Combo6->setAccessibleName(Label3->text() + QStringLiteral(" unit"));
+    Combo4->setAccessibleName(Label4->text() + QStringLiteral(" unit"));
+    Combo5->setAccessibleName(Label5->text() + QStringLiteral(" unit"));
 
     QWidget* order[] = {Text1,    Text2,    Text4,  Command1, Command2, Command3, Text5,
                         Combo1,   Combo2,   Combo4, Combo5,   Text6,    Combo6};

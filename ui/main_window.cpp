@@ -108,6 +108,11 @@ void MainWindow::buildControls()
     Label2->setBuddy(Text3);
     Label9->setBuddy(Text5);
     Label8->setBuddy(Text6);
+    // A label has one buddy, so the lists are named in words: each unit list by its field.
+    Combo1->setAccessibleName(Label10->text());
+    Combo2->setAccessibleName(Label1->text() + QStringLiteral(" unit"));
+    Combo3->setAccessibleName(Label3->text() + QStringLiteral(" unit"));
+    Combo4->setAccessibleName(Label4->text() + QStringLiteral(" unit"));
 }
 
 void MainWindow::setTabOrder()

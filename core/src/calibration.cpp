@@ -65,12 +65,18 @@ CalibrationOutcome calibrate(CalibrationMethod method, const CalibrationInputs& 
         if (D == 0) {
             return warning(messages::seriesFirstGuard);
         }
+        if (!std::isfinite(D)) {
+            return outOfRange();
+        }
         if (!store(record.L1, (record.L0 * (F2 * F2)) / D)) {
             return outOfRange();
         }
         const double E = F1 * F1 * 4 * piSquared * record.L1;
         if (E == 0) {
             return warning(messages::seriesSecondGuard);
+        }
+        if (!std::isfinite(E)) {
+            return outOfRange();
         }
         if (!store(record.C1, 1 / E)) {
             return outOfRange();
@@ -81,6 +87,9 @@ CalibrationOutcome calibrate(CalibrationMethod method, const CalibrationInputs& 
         if (D == 0) {
             return warning(messages::parallelGuard);
         }
+        if (!std::isfinite(D)) {
+            return outOfRange();
+        }
         if (!store(record.C1, (Q / D) * record.C0)) {
             return outOfRange();
         }
@@ -89,6 +98,9 @@ CalibrationOutcome calibrate(CalibrationMethod method, const CalibrationInputs& 
         const double E = (record.C0 + record.C1) * P;
         if (E == 0) {
             return warning(messages::parallelGuard);
+        }
+        if (!std::isfinite(E)) {
+            return outOfRange();
         }
         if (!store(record.L1, 1 / E)) {
             return outOfRange();

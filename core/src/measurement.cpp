@@ -43,7 +43,8 @@ MeasurementOutcome measure(const MeasurementInputs& in, const CalibrationRecord&
     // coarser than the calibrations' one.
     constexpr double piSquared = 9.8696;
 
-    // A working value is written only when finite, so that none ever holds an infinity.
+    // A working value is written only when finite, so that none ever holds an infinity; a
+    // divisor beyond the double range would silently give 0 for its reciprocal.
     const double f3 =
         toWorkingUnit(readNumber(in.frequency), in.frequencyUnit, UnitKind::Frequency);
     if (!std::isfinite(f3)) {
@@ -58,6 +59,9 @@ MeasurementOutcome measure(const MeasurementInputs& in, const CalibrationRecord&
         const double P = ((C1 * (F3 * F3)) * 4) * piSquared;
         if (P == 0) {
             return warning(messages::measurementDivisionByZero);
+        }
+        if (!std::isfinite(P)) {
+            return warning(messages::outOfRange);
         }
         double lx = 1 / P - L1;
         if (!std::isfinite(lx)) {
@@ -86,6 +90,9 @@ MeasurementOutcome measure(const MeasurementInputs& in, const CalibrationRecord&
         if (D == 0) {
             return warning(messages::measurementDivisionByZero);
         }
+        if (!std::isfinite(D)) {
+            return warning(messages::outOfRange);
+        }
         const double cx = 1 / D - C1;
         if (!std::isfinite(cx)) {
             return warning(messages::outOfRange);
@@ -102,6 +109,9 @@ MeasurementOutcome measure(const MeasurementInputs& in, const CalibrationRecord&
         const double K = (((((F3 * F3) * 4) * piSquared) * L1) * C1) - 1;
         if (K == 0) {
             return warning(messages::measurementDivisionByZero);
+        }
+        if (!std::isfinite(K)) {
+            return warning(messages::outOfRange);
         }
         const double lx = L1 / K;
         if (!std::isfinite(lx)) {

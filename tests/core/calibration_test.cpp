@@ -198,8 +198,8 @@ TEST(Calibrate, OutOfRange)
          {2e-160, 1e-160, 1, 9, 9, fresh}},
         {{parallel, "2e-160", "MHz", "1e-160", "MHz", "1", "uF", "pF", "uH"},
          {2e-160, 1e-160, 9, 1, fresh, 9}},
-        // F1 squared is infinite: L1 is 0 and E not a number.
-        {{series, "1e200", "MHz", "1", "MHz", "1", "uH", "pF", "uH"}, {1e200, 1, 1, 9, 9, 0}},
+        // F1 squared is beyond the range.
+        {{series, "1e200", "MHz", "1", "MHz", "1", "uH", "pF", "uH"}, {1e200, 1, 1, 9, 9, 9}},
         // C1 is stored but has no text in pF.
         {{parallel, "2", "MHz", "1", "MHz", "1e305", "uF", "pF", "uH"},
          {2, 1, 9, 1e305, fresh, fresh}},

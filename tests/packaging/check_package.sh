@@ -1,0 +1,130 @@
+#!/usr/bin/env bash
+# Packs the already built tree into a temporary folder, unpacks the Debian package and checks
+# that it installs the program, its menu entry, its icon at every size and its metainfo, and
+# that these name each other by the one application id.
+#   check_package.sh CPackConfig.cmake PACKAGING_DIR APP_ID
+# Exits 77 (skipped) when a Debian tool it needs is missing.
+set -euo pipefail
+config=$1
+packaging=$2
+id=$3
+
+for tool in cpack dpkg dpkg-deb dpkg-shlibdeps file; do
+    if ! command -v "$tool" >/dev/null; then
+        echo "$tool is not installed"
+        exit 77
+    fi
+done
+
+tmp=$(mktemp -d)
+trap 'rm -rf "$tmp"' EXIT
+failed=0
+fail() {
+    echo "FAIL: $*"
+    failed=1
+}
+
+if ! cpack --config "$config" -G DEB -B "$tmp/out" >"$tmp/cpack.log" 2>&1; then
+    cat "$tmp/cpack.log"
+    echo "FAIL: cpack could not build the package"
+    exit 1
+fi
+shopt -s nullglob
+debs=("$tmp"/out/*.deb)
+if [ ${#debs[@]} -ne 1 ]; then
+    cat "$tmp/cpack.log"
+    echo "FAIL: expected one .deb, found ${#debs[@]}"
+    exit 1
+fi
+deb=${debs[0]}
+echo "package: $(basename "$deb")"
+
+# The control fields: dependencies come from the program's shared libraries.
+field() { dpkg-deb -f "$deb" "$1"; }
+[ "$(field Package)" = quorvant ] || fail "Package is '$(field Package)'"
+version=$(field Version)
+[ "$version" = 1.00 ] || fail "Version is '$version'"
+depends=$(field Depends)
+echo "Depends: $depends"
+for lib in libc6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6svg6; do
+    [[ ", $depends" == *", $lib "* || ", $depends," == *", $lib,"* ]] || fail "Depends lacks $lib"
+done
+
+root=$tmp/root
+dpkg -x "$deb" "$root"
+
+# Exactly these files, nothing the build or the tests leave behind.
+sizes=(32 48 64 128 256)
+expected=(
+    ./usr/bin/quorvant
+    "./usr/share/applications/$id.desktop"
+    "./usr/share/icons/hicolor/scalable/apps/$id.svg"
+    "./usr/share/metainfo/$id.metainfo.xml"
+)
+for s in "${sizes[@]}"; do
+    expected+=("./usr/share/icons/hicolor/${s}x${s}/apps/$id.png")
+done
+actual=$(cd "$root" && find . -type f -o -type l | LC_ALL=C sort)
+wanted=$(printf '%s\n' "${expected[@]}" | LC_ALL=C sort)
+if [ "$actual" != "$wanted" ]; then
+    fail "installed files differ from the expected ones:"
+    diff <(echo "$wanted") <(echo "$actual") || true
+fi
+
+# The program: an executable stripped of its debugging information.
+bin=$root/usr/bin/quorvant
+if [ -f "$bin" ]; then
+    [ -x "$bin" ] || fail "usr/bin/quorvant is not executable"
+    kind=$(file -b "$bin")
+    [[ $kind == ELF* ]] || fail "usr/bin/quorvant is not an ELF program: $kind"
+    [[ $kind == *", stripped"* ]] || fail "usr/bin/quorvant is not stripped: $kind"
+fi
+
+# The menu entry starts the installed program and shows the installed icon.
+desktop=$root/usr/share/applications/$id.desktop
+if [ -f "$desktop" ]; then
+    cmp -s "$desktop" "$packaging/$id.desktop" || fail "the installed desktop file is not the source's"
+    exec_line=$(sed -n 's/^Exec=//p' "$desktop")
+    [ -n "$exec_line" ] && [ -x "$root/usr/bin/${exec_line%% *}" ] ||
+        fail "Exec=$exec_line is not an installed program"
+    icon=$(sed -n 's/^Icon=//p' "$desktop")
+    [ "$icon" = "$id" ] || fail "Icon=$icon is not $id"
+    grep -qx 'Categories=Science;Electronics;' "$desktop" || fail "Categories differ"
+fi
+
+# Each icon has the size of its folder.
+for s in "${sizes[@]}"; do
+    png=$root/usr/share/icons/hicolor/${s}x${s}/apps/$id.png
+    [ -f "$png" ] || continue
+    kind=$(file -b "$png")
+    [[ $kind == "PNG image data, $s x $s,"* ]] || fail "${s}x${s} icon: $kind"
+done
+svg=$root/usr/share/icons/hicolor/scalable/apps/$id.svg
+if [ -f "$svg" ]; then
+    kind=$(file -b "$svg")
+    [[ $kind == *SVG* ]] || fail "scalable icon: $kind"
+fi
+
+# The metainfo names the same id, launches the menu entry and describes this version.
+metainfo=$root/usr/share/metainfo/$id.metainfo.xml
+if [ -f "$metainfo" ]; then
+    grep -q "<id>$id</id>" "$metainfo" || fail "metainfo id is not $id"
+    grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" ||
+        fail "metainfo does not launch $id.desktop"
+    grep -q "<release version=\"$version\"" "$metainfo" ||
+        fail "metainfo has no release $version"
+fi
+
+# The validators on the installed tree: AppStream also finds the menu entry the metainfo names.
+if command -v desktop-file-validate >/dev/null && [ -f "$desktop" ]; then
+    out=$(desktop-file-validate "$desktop" 2>&1) || true
+    [ -z "$out" ] || fail "desktop-file-validate: $out"
+fi
+if command -v appstreamcli >/dev/null; then
+    appstreamcli validate-tree --no-net "$root" || fail "appstreamcli validate-tree"
+fi
+
+if [ "$failed" -ne 0 ]; then
+    exit 1
+fi
+echo "package contents as expected"

@@ -1,0 +1,675 @@
+// A randomized user: with fixed seeds, tens of thousands of mode picks, typed and pasted texts,
+// F1 and F5 with and without modifiers, button clicks, window closes and About across all
+// windows, with what must always hold checked after every single action.
+//
+// QUORVANT_RANDOM_ACTIONS sets the number of actions of the whole run (split over the seeds);
+// QUORVANT_RANDOM_TRACE=1 prints every action.
+#include "harness.hpp"
+
+#include <quorvant/calibration.hpp>
+#include <quorvant/measurement.hpp>
+#include <quorvant/record.hpp>
+#include <toolkit/text.hpp>
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMenuBar>
+#include <QPointer>
+#include <QPushButton>
+
+#include <cstdint>
+#include <deque>
+#include <map>
+#include <optional>
+#include <random>
+
+using namespace harness;
+
+namespace {
+
+const QString lxMode = QStringLiteral("Lx Mode (Calculate L)");
+const QString cxcMode = QStringLiteral("Cx Mode (Calculate C)");
+const QString cxlMode = QStringLiteral("Cx Mode (Calculate L)");
+const QStringList pictureNames{"CxC_Image", "CxL_Image", "Lx_Image"};
+
+QString pictureOf(const QString& mode)
+{
+    if (mode == lxMode)
+        return QStringLiteral("Lx_Image");
+    return mode == cxlMode ? QStringLiteral("CxL_Image") : QStringLiteral("CxC_Image");
+}
+
+QStringList openPictures()
+{
+    QStringList open;
+    for (const QString& name : openWindows())
+        if (pictureNames.contains(name))
+            open << name;
+    return open;
+}
+
+// Every text the program may put into a warning box, as the box shows it.
+const QStringList& knownWarnings()
+{
+    static const QStringList texts = [] {
+        QStringList t;
+        for (std::string_view m :
+             {quorvant::messages::measurementDivisionByZero, quorvant::messages::seriesFirstGuard,
+              quorvant::messages::seriesSecondGuard, quorvant::messages::parallelGuard,
+              quorvant::messages::outOfRange})
+            t << displayed(toolkit::qtText(m));
+        return t;
+    }();
+    return texts;
+}
+
+bool showsInfOrNan(const QString& text)
+{
+    return text.contains(QLatin1String("inf"), Qt::CaseInsensitive) ||
+           text.contains(QLatin1String("nan"), Qt::CaseInsensitive);
+}
+
+// One pass of the event loop, as between two actions of the user: queued activations are done
+// and a window closed by the last action is gone.
+void settle() { QTest::qWait(0); }
+
+// The user clicks into a window; it becomes the active one.
+void bringToFront(QWidget* w)
+{
+    w->raise();
+    w->activateWindow();
+    QApplication::setActiveWindow(w);
+    settle();
+}
+
+std::string std(const QString& s) { return toolkit::stdText(s); }
+
+class RandomUser {
+public:
+    RandomUser(std::uint64_t seed, int actions) : rng_(seed), actions_(actions) {}
+
+    // Runs the actions; returns the first broken rule, with the actions that led to it.
+    QString run()
+    {
+        QWidget* main = startProgram();
+        if (!main)
+            return QStringLiteral("the program did not start");
+        if (QString problem = checkAlways(); !problem.isEmpty())
+            return problem;
+        for (int i = 0; i < actions_; ++i) {
+            QString problem = step();
+            if (problem.isEmpty())
+                problem = checkAlways();
+            if (!problem.isEmpty())
+                return QStringLiteral("action %1: %2\nlast actions:\n%3")
+                    .arg(i)
+                    .arg(problem, log_.join(QLatin1Char('\n')));
+        }
+        return {};
+    }
+
+    int boxes() const { return boxCount_; }
+
+private:
+    int below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng_); }
+    bool chance(double p) { return std::bernoulli_distribution(p)(rng_); }
+    template <class T> const T& any(const QList<T>& list) { return list[below(list.size())]; }
+
+    void note(const QString& action)
+    {
+        const QString shown = action.size() > 160 ? action.left(150) + QStringLiteral("…(%1)").arg(action.size()) : action;
+        log_.push_back(shown);
+        if (log_.size() > 12)
+            log_.pop_front();
+        if (qEnvironmentVariableIntValue("QUORVANT_RANDOM_TRACE"))
+            qInfo("%s", qPrintable(shown));
+    }
+
+    QList<QWidget*> openTopLevels()
+    {
+        QList<QWidget*> list;
+        for (const QString& name : openWindows())
+            if (QWidget* w = window(name.toLatin1().constData()))
+                list << w;
+        return list;
+    }
+
+    // ---- texts the user types -----------------------------------------------------------
+
+    QString digits(int n)
+    {
+        QString s;
+        for (int i = 0; i < n; ++i)
+            s += QChar(u'0' + below(10));
+        return s;
+    }
+
+    QString plainNumber()
+    {
+        switch (below(4)) {
+        case 0: return QString::number(1 + below(10'000'000));
+        case 1: return digits(1 + below(4)) + QLatin1Char('.') + digits(1 + below(6));
+        case 2: return QLatin1Char('.') + digits(1 + below(5));
+        default: return QString::number(below(1000)) + QLatin1Char('.');
+        }
+    }
+
+    QString arbitraryText()
+    {
+        static const QString junk = QStringLiteral("0123456789..,,+-eE  aZkMHz&HOD\u00b5\u2212\uff11\u0660é");
+        switch (below(13)) {
+        case 0: // huge
+            return chance(0.5) ? QStringLiteral("9").repeated(20 + below(400))
+                               : QStringLiteral("1e") + QString::number(300 + below(20000));
+        case 1: // tiny
+            return chance(0.5) ? QStringLiteral("1e-") + QString::number(300 + below(40))
+                               : QStringLiteral("0.") + QString(300 + below(40), u'0') + QStringLiteral("1");
+        case 2: return QLatin1Char('-') + plainNumber();
+        case 3: { // a comma somewhere
+            QString s = plainNumber();
+            s.insert(below(s.size() + 1), QLatin1Char(','));
+            return s;
+        }
+        case 4: { // letters: units, words, the non-numbers of other languages
+            static const QStringList words{"MHz", "k", "abc", "inf", "-INF", "NaN", "nan(1)", "e",
+                                           "E", "&H10", "&O7", "D3", "x", "Infinity", "µ"};
+            return chance(0.5) ? plainNumber() + any(words) : any(words) + plainNumber();
+        }
+        case 5: { // blanks between the characters
+            QString s = plainNumber(), spaced;
+            for (QChar c : s)
+                spaced += c + QString(below(3), u' ');
+            return QString(below(3), u' ') + spaced;
+        }
+        case 6: // exponents, complete or not
+            return plainNumber() + (chance(0.5) ? QStringLiteral("e") : QStringLiteral("E")) +
+                   QStringList{"", "+", "-"}[below(3)] +
+                   (chance(0.8) ? QString::number(below(400)) : QString());
+        case 7: return {};
+        case 8: { // anything from a small alphabet
+            QString s;
+            for (int n = below(40); n > 0; --n)
+                s += junk[below(junk.size())];
+            return s;
+        }
+        case 9: // a long text, rarely
+            if (chance(0.1)) {
+                QString s;
+                for (int n = 500 + below(1500); n > 0; --n)
+                    s += junk[below(junk.size())];
+                return s;
+            }
+            [[fallthrough]];
+        default: // a reading as the user means it
+            return plainNumber();
+        }
+    }
+
+    // ---- the actions ---------------------------------------------------------------------
+
+    QString step()
+    {
+        const int roll = below(100);
+        if (roll < 28)
+            return typeText(false);
+        if (roll < 31)
+            return typeText(true);
+        if (roll < 49)
+            return pressKey();
+        if (roll < 71)
+            return clickButton();
+        if (roll < 79)
+            return pickMode();
+        if (roll < 89)
+            return pickUnit();
+        if (roll < 94)
+            return activateAny();
+        if (roll < 97)
+            return closeAny();
+        return about();
+    }
+
+    // Types (or pastes, with tabs and line feeds) a text into any text field of any window,
+    // the display-only ones and the typable unit list included.
+    QString typeText(bool paste)
+    {
+        QList<QLineEdit*> fields;
+        for (QWidget* w : openTopLevels())
+            for (QLineEdit* edit : w->findChildren<QLineEdit*>())
+                if (edit->isVisible())
+                    fields << edit;
+        if (fields.isEmpty())
+            return {};
+        QLineEdit* edit = any(fields);
+        QString text = arbitraryText();
+        const QString where = edit->window()->objectName() + QLatin1Char('.') +
+                              (edit->objectName().isEmpty() ? edit->parentWidget()->objectName()
+                                                            : edit->objectName());
+        if (edit->window()->isEnabled())
+            bringToFront(edit->window());
+        edit->setFocus(Qt::MouseFocusReason);
+        QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier); // select all, then type over it
+        if (paste) {
+            for (int n = below(3); n > 0; --n)
+                text.insert(below(text.size() + 1), chance(0.5) ? u'\t' : u'\n');
+            note(QStringLiteral("paste into %1: \"%2\"").arg(where, text));
+            QApplication::clipboard()->setText(text);
+            QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+        } else {
+            note(QStringLiteral("type into %1: \"%2\"").arg(where, text));
+            QTest::keyClick(edit, Qt::Key_Delete);
+            for (QChar c : text) {
+                if (c.unicode() >= 0x20 && c.unicode() < 0x7f)
+                    QTest::keyClick(edit, static_cast<char>(c.unicode()));
+                else
+                    QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString(c),
+                                        Qt::NoModifier);
+            }
+        }
+        settle();
+        typed_[edit] = edit->text();
+        return checkBoxes({}, "typing");
+    }
+
+    // F1 or F5, maybe with modifiers, to whichever widget has the focus.
+    QString pressKey()
+    {
+        if (!QApplication::activeWindow() || chance(0.2)) {
+            const auto windows = openTopLevels();
+            if (windows.isEmpty())
+                return {};
+            bringToFront(any(windows));
+        }
+        QWidget* active = QApplication::activeWindow();
+        if (!active)
+            return {};
+        QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : active;
+        static const Qt::KeyboardModifiers modifiers[] = {
+            Qt::NoModifier,      Qt::NoModifier,       Qt::ShiftModifier,
+            Qt::ControlModifier, Qt::AltModifier,      Qt::MetaModifier,
+            Qt::ShiftModifier | Qt::ControlModifier,   Qt::ControlModifier | Qt::AltModifier,
+            Qt::ShiftModifier | Qt::AltModifier | Qt::ControlModifier};
+        const Qt::KeyboardModifiers mods = modifiers[below(std::size(modifiers))];
+        const bool f1 = chance(0.6);
+        note(QStringLiteral("%1 (modifiers %2) to %3.%4")
+                 .arg(f1 ? "F1" : "F5")
+                 .arg(int(mods), 0, 16)
+                 .arg(target->window()->objectName(), target->objectName()));
+
+        QWidget* main = window("Main");
+        const bool forMain = main && active == main && main->isEnabled();
+        std::optional<quorvant::MeasurementOutcome> expected;
+        if (forMain && f1)
+            expected = expectedMeasurement();
+        QTest::keyClick(target, f1 ? Qt::Key_F1 : Qt::Key_F5, mods);
+        settle();
+        if (expected)
+            return checkMeasurement(*expected);
+        if (forMain && window("Main")) {
+            for (const char* field : {"Text1", "Text2", "Text4"})
+                if (!text("Main", field).isEmpty())
+                    return QStringLiteral("F5 left Main.%1 as \"%2\"").arg(field, text("Main", field));
+        }
+        return checkBoxes({}, "a key that calculates nothing");
+    }
+
+    QString clickButton()
+    {
+        QList<QPushButton*> buttons;
+        for (QWidget* w : openTopLevels())
+            for (QPushButton* b : w->findChildren<QPushButton*>())
+                if (b->isVisible() && !qobject_cast<QMessageBox*>(w))
+                    buttons << b;
+        if (buttons.isEmpty())
+            return {};
+        QPushButton* button = any(buttons);
+        QWidget* w = button->window();
+        const QString windowName = w->objectName();
+        const QString name = button->objectName();
+        note(QStringLiteral("click %1.%2 \"%3\"").arg(windowName, name, button->text()));
+        if (w->isEnabled())
+            bringToFront(w);
+        const bool enabled = button->isEnabled();
+        const bool isMain = windowName == QLatin1String("Main");
+
+        if (enabled && isMain && name == QLatin1String("Command1")) { // Calculate (F1)
+            const auto expected = expectedMeasurement();
+            QTest::mouseClick(button, Qt::LeftButton);
+            settle();
+            return checkMeasurement(expected);
+        }
+        if (enabled && !isMain && name == QLatin1String("Command1")) // Calculate
+            return calibrateThrough(button);
+        if (enabled && !isMain && name == QLatin1String("Command3")) { // Return
+            const auto texts = quorvant::returnTexts(global::record, toolkit::decimalSeparator());
+            QTest::mouseClick(button, Qt::LeftButton);
+            settle();
+            if (window(windowName.toLatin1().constData()))
+                return QStringLiteral("Return left %1 open").arg(windowName);
+            if (window("Main") &&
+                (text("Main", "Text3") != toolkit::qtText(texts.text3) ||
+                 text("Main", "Text5") != toolkit::qtText(texts.text5) ||
+                 text("Main", "Text6") != toolkit::qtText(texts.text6)))
+                return QStringLiteral("Return handed Main \"%1\" \"%2\" \"%3\"")
+                    .arg(text("Main", "Text3"), text("Main", "Text5"), text("Main", "Text6"));
+            return checkBoxes({}, "Return");
+        }
+
+        QTest::mouseClick(button, Qt::LeftButton);
+        settle();
+        if (enabled && name == QLatin1String("Command2")) { // Reset
+            const QByteArray n = windowName.toLatin1();
+            const QStringList cleared = isMain ? QStringList{"Text1", "Text2", "Text4"}
+                                               : QStringList{"Text1", "Text2", "Text4", "Text5"};
+            for (const QString& field : cleared)
+                if (!text(n.constData(), field.toLatin1().constData()).isEmpty())
+                    return QStringLiteral("Reset left %1.%2 filled").arg(windowName, field);
+        }
+        if (enabled && isMain && name == QLatin1String("Command3")) { // Calibrate
+            const QString mode = text("Main", "Combo1");
+            const char* cal = mode == lxMode ? "Cal_Lx" : "Cal_Cx";
+            if (!window(cal))
+                return QStringLiteral("Calibrate in mode \"%1\" did not open %2").arg(mode, cal);
+        }
+        return checkBoxes({}, "a button that calculates nothing");
+    }
+
+    // "Calculate" of a calibration window: the record must become what the calibration of the
+    // window's texts makes of it, and nothing else may change it (checked after every action).
+    QString calibrateThrough(QPushButton* button)
+    {
+        QWidget* w = button->window();
+        const QByteArray n = w->objectName().toLatin1();
+        const char* name = n.constData();
+        const std::string f1 = std(text(name, "Text1")), f1Unit = std(text(name, "Combo1")),
+                          f2 = std(text(name, "Text2")), f2Unit = std(text(name, "Combo2")),
+                          ref = std(text(name, "Text6")), refUnit = std(text(name, "Combo6")),
+                          c1Unit = std(text(name, "Combo4")), l1Unit = std(text(name, "Combo5"));
+        const QString text4 = text(name, "Text4"), text5 = text(name, "Text5");
+        quorvant::CalibrationRecord after = global::record;
+        const auto method = n == "Cal_Lx" ? quorvant::CalibrationMethod::SeriesInductor
+                                          : quorvant::CalibrationMethod::ParallelCapacitor;
+        const auto outcome =
+            quorvant::calibrate(method, {f1, f1Unit, f2, f2Unit, ref, refUnit, c1Unit, l1Unit},
+                                after, toolkit::decimalSeparator());
+
+        QTest::mouseClick(button, Qt::LeftButton);
+        settle();
+        recordMayChange_ = true;
+        if (!(global::record == after))
+            return QStringLiteral("Calculate in %1 stored another record than its texts give")
+                .arg(w->objectName());
+        if (QString problem = checkBoxes(outcome.warning ? std::optional<QString>(toolkit::qtText(
+                                                               *outcome.warning))
+                                                         : std::nullopt,
+                                         "Calculate");
+            !problem.isEmpty())
+            return problem;
+        if (outcome.warning)
+            return {};
+        const QString want4 = outcome.text4 ? toolkit::qtText(*outcome.text4) : text4;
+        const QString want5 = outcome.text5 ? toolkit::qtText(*outcome.text5) : text5;
+        if (text(name, "Text4") != want4 || text(name, "Text5") != want5)
+            return QStringLiteral("Calculate in %1 shows \"%2\" \"%3\", not \"%4\" \"%5\"")
+                .arg(w->objectName(), text(name, "Text4"), text(name, "Text5"), want4, want5);
+        return {};
+    }
+
+    QString pickMode()
+    {
+        auto* modes = child<QComboBox>("Main", "Combo1");
+        if (!modes || !modes->isEnabled())
+            return {}; // Main is disabled: its list takes no clicks
+        const QString mode = QStringList{cxcMode, cxlMode, lxMode}[below(3)];
+        note(QStringLiteral("pick mode \"%1\"").arg(mode));
+        bringToFront(window("Main"));
+        const QStringList before = openPictures();
+        pick("Main", "Combo1", mode);
+        settle();
+        if (text("Main", "Combo1") != mode)
+            return QStringLiteral("the mode list shows \"%1\"").arg(text("Main", "Combo1"));
+        if (openPictures() != QStringList{pictureOf(mode)})
+            return QStringLiteral("after choosing \"%1\" the pictures open are [%2] (before: [%3])")
+                .arg(mode, openPictures().join(", "), before.join(", "));
+        for (const char* field : {"Text2", "Text4"})
+            if (!text("Main", field).isEmpty())
+                return QStringLiteral("a mode change left Main.%1 filled").arg(field);
+        return checkBoxes({}, "a mode change");
+    }
+
+    QString pickUnit()
+    {
+        QList<QComboBox*> lists;
+        for (QWidget* w : openTopLevels())
+            for (QComboBox* c : w->findChildren<QComboBox*>())
+                if (c->isVisible() && c->isEnabled() && c->objectName() != QLatin1String("Combo1"))
+                    lists << c;
+        // Cal windows' Combo1 is a unit list too; only Main's is the mode list.
+        for (QWidget* w : openTopLevels())
+            if (w->objectName() != QLatin1String("Main"))
+                if (auto* c = w->findChild<QComboBox*>(QStringLiteral("Combo1")); c && c->isEnabled())
+                    lists << c;
+        if (lists.isEmpty())
+            return {};
+        QComboBox* list = any(lists);
+        const QString item = list->itemText(below(list->count()));
+        const QByteArray w = list->window()->objectName().toLatin1();
+        const QByteArray l = list->objectName().toLatin1();
+        note(QStringLiteral("pick %1.%2 \"%3\"").arg(w, l, item));
+        bringToFront(list->window());
+        pick(w.constData(), l.constData(), item);
+        settle();
+        if (list->currentText() != item)
+            return QStringLiteral("%1.%2 shows \"%3\"").arg(w, l, list->currentText());
+        return checkBoxes({}, "a unit choice");
+    }
+
+    QString activateAny()
+    {
+        const auto windows = openTopLevels();
+        if (windows.isEmpty())
+            return {};
+        QWidget* w = any(windows);
+        note(QStringLiteral("click on window %1").arg(w->objectName()));
+        bringToFront(w);
+        return checkBoxes({}, "activating a window");
+    }
+
+    // Alt+F4: the window manager asks the window to close, as its close box does.
+    QString closeAny()
+    {
+        const auto windows = openTopLevels();
+        if (windows.isEmpty())
+            return {};
+        QWidget* w = any(windows);
+        const QString name = w->objectName();
+        const bool enabled = w->isEnabled();
+        note(QStringLiteral("Alt+F4 on %1").arg(name));
+        w->close();
+        settle();
+        const bool stillOpen = window(name.toLatin1().constData()) != nullptr;
+        if (stillOpen == enabled)
+            return QStringLiteral("Alt+F4 on %1 (%2) left it %3")
+                .arg(name, enabled ? "enabled" : "disabled", stillOpen ? "open" : "closed");
+        if (QString problem = checkBoxes({}, "closing a window"); !problem.isEmpty())
+            return problem;
+        if (!window("Main")) {
+            if (!openPictures().isEmpty())
+                return QStringLiteral("Main closed, pictures still open: %1")
+                    .arg(openPictures().join(", "));
+            note(QStringLiteral("start the program again"));
+            if (!startProgram())
+                return QStringLiteral("the program did not start again");
+            if (openPictures() != QStringList{"CxC_Image"})
+                return QStringLiteral("a new Main opened the pictures [%1]")
+                    .arg(openPictures().join(", "));
+        }
+        return {};
+    }
+
+    // "About" on Main's menu bar, clicked with the mouse.
+    QString about()
+    {
+        QWidget* main = window("Main");
+        if (!main)
+            return {};
+        auto* bar = main->findChild<QMenuBar*>();
+        auto* item = main->findChild<QAction*>(QStringLiteral("MnuAbout"));
+        if (!bar || !item)
+            return QStringLiteral("Main has no About menu item");
+        note(QStringLiteral("click About"));
+        const bool enabled = main->isEnabled();
+        if (enabled)
+            bringToFront(main);
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(item).center());
+        settle();
+        if (enabled && !window("Help"))
+            return QStringLiteral("About did not open Help");
+        return checkBoxes({}, "About");
+    }
+
+    // ---- what is expected ----------------------------------------------------------------
+
+    quorvant::MeasurementOutcome expectedMeasurement()
+    {
+        const std::string mode = std(text("Main", "Combo1")), f = std(text("Main", "Text1")),
+                          fUnit = std(text("Main", "Combo2")), stray = std(text("Main", "Text7")),
+                          lUnit = std(text("Main", "Combo3")), cUnit = std(text("Main", "Combo4"));
+        quorvant::MeasurementValues values;
+        return quorvant::measure({mode, f, fUnit, stray, lUnit, cUnit}, global::record, values,
+                                 toolkit::decimalSeparator());
+    }
+
+    QString checkMeasurement(const quorvant::MeasurementOutcome& expected)
+    {
+        using Kind = quorvant::MeasurementOutcome::Kind;
+        const QString wanted = toolkit::qtText(expected.text);
+        if (QString problem = checkBoxes(expected.kind == Kind::Warning
+                                             ? std::optional<QString>(wanted)
+                                             : std::nullopt,
+                                         "a measurement");
+            !problem.isEmpty())
+            return problem;
+        const char* field = expected.kind == Kind::Text2 ? "Text2"
+                            : expected.kind == Kind::Text4 ? "Text4"
+                                                          : nullptr;
+        if (field && text("Main", field) != wanted)
+            return QStringLiteral("the measurement shows \"%1\" in Main.%2, not \"%3\"")
+                .arg(text("Main", field), field, wanted);
+        return {};
+    }
+
+    // The boxes the last action raised: none, or the one warning expected.
+    QString checkBoxes(const std::optional<QString>& expected, const char* action)
+    {
+        const QList<Box> boxes = BoxCatcher::instance().take();
+        boxCount_ += boxes.size();
+        for (const Box& box : boxes) {
+            if (box.title != QLatin1String("Warning !") || box.icon != QMessageBox::Warning ||
+                box.buttons != 1 || !knownWarnings().contains(box.text) || showsInfOrNan(box.text))
+                return QStringLiteral("a strange box: \"%1\" \"%2\"").arg(box.title, box.text);
+        }
+        if (!expected && !boxes.isEmpty())
+            return QStringLiteral("%1 raised the box \"%2\"").arg(action, boxes.first().text);
+        if (expected && (boxes.size() != 1 || boxes.first().text != displayed(*expected)))
+            return QStringLiteral("%1 raised %2 boxes, not the warning \"%3\"")
+                .arg(action)
+                .arg(boxes.size())
+                .arg(*expected);
+        return {};
+    }
+
+    // ---- what always holds ---------------------------------------------------------------
+
+    QString checkAlways()
+    {
+        QWidget* main = window("Main");
+        const QStringList pictures = openPictures();
+        if (main) {
+            const QString mode = text("Main", "Combo1");
+            if (!pictures.isEmpty() && pictures != QStringList{pictureOf(mode)})
+                return QStringLiteral("in mode \"%1\" the pictures open are [%2]")
+                    .arg(mode, pictures.join(", "));
+        } else if (!pictures.isEmpty()) {
+            return QStringLiteral("pictures open without Main: %1").arg(pictures.join(", "));
+        }
+
+        const bool calLx = window("Cal_Lx") != nullptr;
+        const bool calCx = window("Cal_Cx") != nullptr;
+        if (calLx && calCx)
+            return QStringLiteral("both calibration windows are open");
+        if (main && main->isEnabled() == (calLx || calCx))
+            return QStringLiteral("Main is %1 while %2 calibration window is open")
+                .arg(main->isEnabled() ? "enabled" : "disabled", calLx || calCx ? "a" : "no");
+
+        // Fields the program wrote (any text but the one the user typed last into it).
+        for (QWidget* w : openTopLevels()) {
+            for (QLineEdit* edit : w->findChildren<QLineEdit*>()) {
+                const auto typed = typed_.find(edit);
+                if (typed != typed_.end() && typed->second == edit->text())
+                    continue;
+                if (showsInfOrNan(edit->text()))
+                    return QStringLiteral("%1.%2 shows \"%3\"")
+                        .arg(w->objectName(), edit->objectName(), edit->text());
+            }
+        }
+        for (auto it = typed_.begin(); it != typed_.end();)
+            it = it->first ? std::next(it) : typed_.erase(it);
+
+        if (!recordMayChange_ && !(global::record == record_))
+            return QStringLiteral("the calibration record changed without Calculate");
+        recordMayChange_ = false;
+        record_ = global::record;
+        return {};
+    }
+
+    std::mt19937_64 rng_;
+    int actions_;
+    std::deque<QString> log_;
+    std::map<QPointer<QLineEdit>, QString> typed_;
+    quorvant::CalibrationRecord record_ = global::record;
+    bool recordMayChange_ = false;
+    int boxCount_ = 0;
+};
+
+} // namespace
+
+class RandomUserTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { resetProgram(); }
+    void cleanup() { resetProgram(); }
+
+    void run_data()
+    {
+        QTest::addColumn<quint64>("seed");
+        QTest::addColumn<QString>("locale");
+        QTest::newRow("seed 1") << quint64(1) << QStringLiteral("C");
+        QTest::newRow("seed 20240607") << quint64(20240607) << QStringLiteral("C");
+        // A comma as decimal separator in the shown results.
+        QTest::newRow("seed 77, German") << quint64(77) << QStringLiteral("de_DE");
+    }
+
+    void run()
+    {
+        QFETCH(quint64, seed);
+        QFETCH(QString, locale);
+        QLocale::setDefault(QLocale(locale));
+        const int total = qEnvironmentVariableIsSet("QUORVANT_RANDOM_ACTIONS")
+                              ? qEnvironmentVariableIntValue("QUORVANT_RANDOM_ACTIONS")
+                              : 21000;
+        RandomUser user(seed, (total + 2) / 3);
+        const QString problem = user.run();
+        QVERIFY2(problem.isEmpty(), qPrintable(problem));
+        qInfo("seed %llu: %d actions, %d warning boxes", static_cast<unsigned long long>(seed),
+              (total + 2) / 3, user.boxes());
+    }
+};
+
+QUORVANT_TEST_MAIN(RandomUserTest)
+#include "random_user_test.moc"
