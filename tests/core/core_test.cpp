@@ -1,0 +1,225 @@
+// The window-independent core: reading and showing numbers, units, the measurement in its three
+// modes, the two calibrations with the record they leave, and the texts "Return" hands back.
+#include "quorvant/calibration.hpp"
+#include "quorvant/measurement.hpp"
+#include "quorvant/messages.hpp"
+#include "quorvant/number.hpp"
+#include "quorvant/units.hpp"
+
+#include <gtest/gtest.h>
+
+#include <clocale>
+#include <cmath>
+#include <string>
+
+namespace {
+
+using namespace quorvant;
+constexpr auto S = CalibrationMethod::SeriesInductor, P = CalibrationMethod::ParallelCapacitor;
+
+// Each row reads a typed text, then shows the number read, rounded to `decimals` places (below 0:
+// the general format alone). This runs in the C locale and again in a comma locale where one is
+// installed: the user's regional settings must not count.
+TEST(Numbers, ReadRoundAndFormat)
+{
+    const std::string zeros(5000, '0'), nines(5000, '9');
+    const struct {
+        std::string text;
+        std::optional<std::string> prefix; // the part read; none: the whole text
+        double value;
+        int decimals;
+        std::optional<std::string> shown;
+        const char* separator = ".";
+    } rows[] = {
+        // Blanks, tabs and line feeds are dropped wherever they stand.
+        {" + 1 2\t.\ne-1 ", "+12.e-1", 1.2, -1, "1.2"},
+        // Reading stops at the first character that cannot continue the number; a comma is one.
+        {"3.5.1MHz", "3.5", 3.5, -1, "3.5"},
+        {"2,5", "2", 2, -1, "2"},
+        {"-.e5", "", 0, -1, "0"},
+        // An exponent needs a digit; "&H" and the exponent letter D are not accepted.
+        {"1e+x", "1", 1, -1, "1"},
+        {"&H10", "", 0, -1, "0"},
+        {"1D3", "1", 1, -1, "1"},
+        // Beyond the double range: an infinity of its sign, which has no text; too small: zero of
+        // its sign, shown as 0.
+        {"1e309", {}, INFINITY, -1, {}},
+        {"-1e309", {}, -INFINITY, 1, {}},
+        {"-1e-400", {}, -0.0, -1, "0"},
+        {"1e-310", {}, 1e-310, -1, "9.99999999999997E-311"},
+        {"1e99999999999999999999999", {}, INFINITY, -1, {}},
+        // Long digit strings: every digit counts.
+        {"0." + zeros + "1e5001", {}, 1, -1, "1"},
+        {nines, {}, INFINITY, -1, {}},
+        // 2^53 + 1 lies halfway between two doubles; a digit far behind the point decides upwards.
+        {"9007199254740993." + zeros + "1", {}, 9007199254740994.0, -1, "9.00719925474099E+15"},
+        // Ties go to the even digit, decided on the exact binary value (2.675 is 2.67499...).
+        {"0.25", {}, 0.25, 1, "0.2"},
+        {"0.75", {}, 0.75, 1, "0.8"},
+        {"2.5", {}, 2.5, 0, "2"},
+        {"0.125", {}, 0.125, 2, "0.12"},
+        {"2.675", {}, 2.675, 2, "2.67"},
+        {"-1.7976931348623157e308", {}, -1.7976931348623157e308, 6, "-1.79769313486232E+308"},
+        // At most 15 significant digits, no trailing zeros, exponent form from 1E+15 and below
+        // 0.0001.
+        {"123456789.123456789", {}, 123456789.123456789, -1, "123456789.123457"},
+        {"999999999999999", {}, 999999999999999.0, -1, "999999999999999"},
+        {"1e15", {}, 1e15, -1, "1E+15"},
+        {"0.0001", {}, 0.0001, -1, "0.0001"},
+        {"0.000015", {}, 0.000015, -1, "1,5E-05", ","},
+    };
+    for (const char* locale : {"C", "de_DE.UTF-8"}) {
+        if (std::setlocale(LC_ALL, locale) == nullptr) {
+            continue;
+        }
+        for (const auto& r : rows) {
+            SCOPED_TRACE(locale + (": " + r.text.substr(0, 40)));
+            EXPECT_EQ(acceptedPrefix(r.text), r.prefix.value_or(r.text));
+            const double value = readNumber(r.text);
+            EXPECT_TRUE(value == r.value && std::signbit(value) == std::signbit(r.value)) << value;
+            EXPECT_EQ(r.decimals < 0 ? formatGeneral(value, r.separator)
+                                     : formatRounded(value, r.decimals, r.separator),
+                      r.shown);
+        }
+    }
+    std::setlocale(LC_ALL, "C");
+    EXPECT_EQ(formatRounded(NAN, 1, "."), std::nullopt); // a NaN has no text either
+}
+
+// Each row measures in the three modes, "Lx Mode (Calculate L)", "Cx Mode (Calculate C)" and
+// "Cx Mode (Calculate L)". Expected: the result's text, a warning, or "" for no change.
+TEST(Measure, ThreeModes)
+{
+    const CalibrationRecord cal{.C1 = 0.001, .L1 = 100}, tiny{.C1 = 1e-300, .L1 = 100};
+    const std::string Z(messages::measurementDivisionByZero), R(messages::outOfRange);
+    const struct {
+        CalibrationRecord record;
+        const char *f, *fUnit, *stray, *lUnit, *cUnit;
+        std::string text[3];
+        const char* separator = ".";
+    } rows[] = {
+        {cal, "400", "KHz", "", "uH", "pF", {"58.314", "583.1", "-271.484"}},
+        // Only a positive stray inductance is taken off, and only in the first mode.
+        {cal, "400000", "Hz", "12", "nH", "nF", {"58302.4", "0.583", "-271484.2"}},
+        {cal, "0.4", "MHz", "-12", "mH", "uF", {"0.058314", "0.000583", "-0.271484"}},
+        // With a finer pi squared than 9.8696, this row and the nH row read differently.
+        {cal, "10", "KHz", "0", "uH", "pF", {"253203.072", "2532030.7", "-100.039"}},
+        {cal, "1,5", "MHz", "0", "uH", "pF", {"-74.67", "-746.7", "33.923"}},
+        {cal, "", "KHz", "0", "uH", "pF", {Z, Z, "-100"}},
+        // A unit that is no item of its kind: a typed number stays as it is, a result unshown.
+        {cal, "0.4", "khz", "0", "uH", "uF", {"58.314", "0.000583", "-271.484"}},
+        {cal, "400", "KHz", "0", "pF", "PF", {"", "", ""}},
+        {cal, "400", "KHz", "0", "uH", "pF", {"58,314", "583,1", "-271,484"}, ","},
+        // Uncalibrated, and left with C1 zero by a stopped calibration.
+        {{}, "400", "KHz", "0", "uH", "pF", {Z, Z, Z}},
+        {{.L1 = 100}, "400", "KHz", "0", "uH", "pF", {Z, "1583.1", "-100"}},
+        // At the oscillator's own resonance 4 * 9.8696 * F3^2 * L1 * C1 - 1 is exactly 0.
+        {{.C1 = 1, .L1 = 1 / 9.8696}, "0.5", "MHz", "0", "uH", "pF", {"0", "0", Z}},
+        // Beyond the double range: typed numbers, products, and results in their unit.
+        {cal, "-1e400", "MHz", "0", "uH", "pF", {R, R, R}},
+        {cal, "1e200", "MHz", "0", "uH", "pF", {R, R, R}},
+        {{.L1 = 100}, "1e200", "MHz", "0", "uH", "pF", {R, R, R}},
+        {cal, "400", "KHz", "-1e309", "uH", "pF", {R, "583.1", "-271.484"}},
+        {tiny, "100", "Hz", "0", "nH", "pF", {R, "25330307206", "-100000"}},
+    };
+    using enum MeasurementOutcome::Kind;
+    const std::string_view modes[] = {modeLxSeries, modeCxParallel, modeLxParallel};
+    const MeasurementOutcome::Kind field[] = {Text2, Text4, Text2};
+    MeasurementValues values;
+    for (const auto& r : rows) {
+        for (int m = 0; m < 3; ++m) {
+            SCOPED_TRACE(testing::Message() << modes[m] << ": " << r.f << " " << r.fUnit);
+            const auto out = measure({modes[m], r.f, r.fUnit, r.stray, r.lUnit, r.cUnit}, r.record,
+                                     values, r.separator);
+            const std::string& text = r.text[m];
+            EXPECT_EQ(out.text, text);
+            EXPECT_EQ(out.kind, text == Z || text == R ? Warning
+                                : text.empty()         ? Nothing
+                                                       : field[m]);
+        }
+    }
+    // Modes are compared exactly.
+    EXPECT_EQ(measure({"lx mode (calculate l)", "4", "Hz", "", "uH", "pF"}, cal, values, "."),
+              MeasurementOutcome{});
+}
+
+// Each row starts from the record of an earlier run, all 9; in `after`, NaN stands for any
+// finite value, and a row without `after` is only checked to leave every field finite.
+TEST(Calibrate, OutcomesAndRecord)
+{
+    constexpr double n = NAN, t = 1e-160;
+    const CalibrationOutcome g1{std::string(messages::seriesFirstGuard), {}, {}};
+    const CalibrationOutcome g2{std::string(messages::seriesSecondGuard), {}, {}};
+    const CalibrationOutcome gp{std::string(messages::parallelGuard), {}, {}};
+    const CalibrationOutcome R{std::string(messages::outOfRange), {}, {}};
+    const struct {
+        CalibrationMethod method;
+        CalibrationInputs in; // F1, F2, L0 or C0, each with its unit, and C1's and L1's units
+        CalibrationOutcome out;
+        CalibrationRecord after{n, n, n, n, n, n};
+    } rows[] = {
+        {S, {"500", "KHz", "400", "KHz", "100", "uH", "pF", "uH"}, {{}, "569.9", "177.778"}},
+        {S, {"500000", "Hz", "0.4", "MHz", "0.1", "mH", "nF", "mH"}, {{}, "0.57", "0.177778"}},
+        {S, {"0.5", "MHz", "4e5", "Hz", "1e5", "nH", "uF", "nH"}, {{}, "0.00057", "177777.8"}},
+        {S, {"400", "KHz", "500", "KHz", "100", "uH", "pF", "uH"}, {{}, "-569.9", "-277.778"}},
+        {P, {"500", "KHz", "400", "KHz", "1000", "pF", "pF", "uH"}, {{}, "1777.8", "56.993"}},
+        {P, {"500000", "Hz", "0.4", "MHz", "1", "nF", "nF", "mH"}, {{}, "1.778", "0.056993"}},
+        {P, {"0.5", "MHz", "400000", "Hz", "0.001", "uF", "uF", "nH"}, {{}, "0.001778", "56993.2"}},
+        {P, {"400", "KHz", "500", "KHz", "1000", "pF", "pF", "uH"}, {{}, "-2777.8", "-56.993"}},
+        // Large enough to show the digits of pi squared.
+        {S, {"2", "MHz", "1", "MHz", "0.003", "nH", "pF", "nH"}, {{}, "6332573977.7", "0"}},
+        {P, {"2", "MHz", "1", "MHz", "0.003", "pF", "pF", "uH"}, {{}, "0", "6332573.978"}},
+        {P, {"2", "MHz", "1", "MHz", "3e305", "uF", "uF", "uH"}, {{}, "1E+305", "0"}},
+        // The readings are stored first, each result only once its guard has passed.
+        {S, {"500", "KHz", "0.5", "MHz", "1", "uH", "pF", "uH"}, g1, {.5, .5, 1, 9, 9, 9}},
+        {S, {"500", "KHz", "400", "KHz", "0", "uH", "pF", "uH"}, g2, {.5, .4, 0, 9, 9, 0}},
+        {S, {"", "KHz", "0.5", "MHz", "1", "uH", "pF", "uH"}, g2, {0, .5, 1, 9, 9, -1}},
+        {P, {"1", "MHz", "1", "MHz", "1", "uF", "pF", "uH"}, gp, {1, 1, 9, 1, 9, 9}},
+        {P, {"500", "KHz", "400", "KHz", "0", "pF", "pF", "uH"}, gp, {.5, .4, 9, 0, 0, 9}},
+        {P, {"", "KHz", "0.5", "MHz", "1", "uF", "pF", "uH"}, gp, {0, .5, 9, 1, -1, 9}},
+        // Nothing beyond the double range is stored; a result without a text in its unit is.
+        {S, {"1", "MHz", "-1e400", "Hz", "1", "uH", "pF", "uH"}, R, {1, 9, 9, 9, 9, 9}},
+        {S, {"2", "MHz", "1", "MHz", "1e306", "mH", "pF", "uH"}, R, {2, 1, 9, 9, 9, 9}},
+        {S, {"1e200", "MHz", "1", "MHz", "1", "uH", "pF", "uH"}, R, {1e200, 1, 1, 9, 9, 9}},
+        {P, {"1e200", "MHz", "1", "MHz", "1", "uF", "pF", "uH"}, R, {1e200, 1, 9, 1, 9, 9}},
+        {S, {"2e5", "MHz", "1e5", "MHz", "1e300", "uH", "pF", "uH"}, R, {2e5, 1e5, 1e300, 9, 9, 9}},
+        {S, {"2e50", "MHz", "1", "MHz", "1e307", "uH", "pF", "uH"}, R, {2e50, 1, 1e307, 9, 9, n}},
+        {P, {"2e5", "MHz", "1e5", "MHz", "1e300", "uF", "pF", "uH"}, R, {2e5, 1e5, 9, 1e300, n, 9}},
+        {S, {"2e-160", "MHz", "1e-160", "MHz", "1", "uH", "pF", "uH"}, R, {2 * t, t, 1, 9, 9, n}},
+        {P, {"2e-160", "MHz", "1e-160", "MHz", "1", "uF", "pF", "uH"}, R, {2 * t, t, 9, 1, n, 9}},
+        {P, {"1.01", "MHz", "1", "MHz", "1e307", "uF", "pF", "uH"}, R, {1.01, 1, 9, 1e307, 9, 9}},
+        {P, {"2", "MHz", "1", "MHz", "3e305", "uF", "pF", "uH"}, R, {2, 1, 9, 3e305, n, n}},
+        {S, {"2", "MHz", "1", "MHz", "1e306", "uH", "pF", "nH"}, R, {2, 1, 1e306, 9, n, n}},
+    };
+    using C = CalibrationRecord;
+    for (const auto& r : rows) {
+        SCOPED_TRACE(testing::Message() << r.in.f1 << " " << r.in.f2 << " " << r.in.reference);
+        CalibrationRecord rec{9, 9, 9, 9, 9, 9};
+        const CalibrationOutcome out = calibrate(r.method, r.in, rec, ".");
+        EXPECT_EQ(out, r.out) << out.warning.value_or("-") << " | " << out.text4.value_or("-")
+                              << " | " << out.text5.value_or("-");
+        for (auto field : {&C::F1, &C::F2, &C::L0, &C::C0, &C::C1, &C::L1}) {
+            const double got = rec.*field, want = r.after.*field;
+            EXPECT_TRUE(std::isfinite(got) && (std::isnan(want) || got == want)) << got;
+        }
+    }
+}
+
+TEST(Calibrate, ReturnTexts)
+{
+    CalibrationRecord rec;
+    EXPECT_EQ(returnTexts(rec, "."), (ReturnTexts{"0", "0", "0"}));
+    auto out = calibrate(S, {"500", "KHz", "400", "KHz", "100", "uH", "pF", "uH"}, rec, ",");
+    EXPECT_EQ(out, (CalibrationOutcome{{}, "569,9", "177,778"}));
+    EXPECT_EQ(returnTexts(rec, "."), (ReturnTexts{"500", "569.9", "177.7778"}));
+    EXPECT_EQ(returnTexts(rec, ","), (ReturnTexts{"500", "569,9", "177,7778"}));
+    // A typed unit that is no item leaves the L1 text unchanged, but the record is updated.
+    out = calibrate(P, {"500", "KHz", "400", "KHz", "1000", "pF", "pF", "UH"}, rec, ".");
+    EXPECT_EQ(out, (CalibrationOutcome{{}, "1777.8", {}}));
+    EXPECT_EQ(returnTexts(rec, "."), (ReturnTexts{"500", "1777.8", "56.9932"}));
+    // F1 in kHz with 3 decimals; beyond the double range it has no text.
+    EXPECT_EQ(returnTexts({.F1 = 0.0012345678}, ".").text3, "1.235");
+    EXPECT_EQ(returnTexts({.F1 = 1e306}, ".").text3, "");
+}
+
+} // namespace
