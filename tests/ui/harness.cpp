@@ -86,6 +86,14 @@ void resetProgram()
     QLocale::setDefault(QLocale::c());
 }
 
+void finishTest()
+{
+    const QList<Box> left = BoxCatcher::instance().take();
+    resetProgram();
+    QVERIFY2(left.isEmpty(), qPrintable(QStringLiteral("unexpected box: ") +
+                                        (left.isEmpty() ? QString() : left.first().text)));
+}
+
 QWidget* startProgram()
 {
     ui::openMain();
@@ -143,6 +151,8 @@ void pick(const char* windowName, const char* list, const QString& item)
 void type(const char* windowName, const char* field, const QString& text)
 {
     auto* edit = child<QLineEdit>(windowName, field);
+    if (auto* list = child<QComboBox>(windowName, field); !edit && list)
+        edit = list->lineEdit();
     if (!edit)
         return;
     edit->setFocus(Qt::TabFocusReason);

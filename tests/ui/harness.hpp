@@ -39,6 +39,9 @@ private:
 // Closes every window, empties the calibration record, pins the C locale.
 void resetProgram();
 
+// Ends a test function: fails on any box the test did not take, then resets the program.
+void finishTest();
+
 // Opens the main window as the program does and waits until it is on screen and active.
 QWidget* startProgram();
 
@@ -53,6 +56,7 @@ QString text(const char* windowName, const char* field); // a text field's or a 
 
 // Picks an item of a list as the user does: with the keyboard on the focused list.
 void pick(const char* windowName, const char* list, const QString& item);
+// Types into a text field, or into the text of an editable list.
 void type(const char* windowName, const char* field, const QString& text);
 void click(const char* windowName, const char* button);
 
