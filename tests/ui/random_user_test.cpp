@@ -3,11 +3,13 @@
 // windows, with what must always hold checked after every single action.
 //
 // QUORVANT_RANDOM_ACTIONS sets the number of actions of the whole run (split over the seeds);
-// QUORVANT_RANDOM_TRACE=1 prints every action.
+// QUORVANT_RANDOM_SEED=N adds N to every seed, to explore; QUORVANT_RANDOM_TRACE=1 prints every
+// action.
 #include "harness.hpp"
 
 #include <quorvant/calibration.hpp>
 #include <quorvant/measurement.hpp>
+#include <quorvant/messages.hpp>
 #include <quorvant/record.hpp>
 #include <toolkit/text.hpp>
 
@@ -15,17 +17,21 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QKeyEvent>
+#include <QKeySequence>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QPointer>
 #include <QPushButton>
 
 #include <cstdint>
-#include <deque>
-#include <map>
+#include <iterator>
 #include <optional>
 #include <random>
+#include <utility>
+#include <vector>
 
 using namespace harness;
 
@@ -75,7 +81,10 @@ bool showsInfOrNan(const QString& text)
 
 // One pass of the event loop, as between two actions of the user: queued activations are done
 // and a window closed by the last action is gone.
-void settle() { QTest::qWait(0); }
+void settle()
+{
+    QTest::qWait(0);
+}
 
 // The user clicks into a window; it becomes the active one.
 void bringToFront(QWidget* w)
@@ -86,7 +95,73 @@ void bringToFront(QWidget* w)
     settle();
 }
 
-std::string std(const QString& s) { return toolkit::stdText(s); }
+// A key pressed and released as a keyboard sends it, with its modifier keys pressed around it.
+// Sent through the application like any key, but without QTest's complaint about keys that no
+// widget takes (F1 in a text field, anything to a disabled window).
+void sendKey(QWidget* widget, Qt::Key key, Qt::KeyboardModifiers modifiers = {},
+             const QString& text = {})
+{
+    static const std::pair<Qt::KeyboardModifier, Qt::Key> modifierKeys[] = {
+        {Qt::ShiftModifier, Qt::Key_Shift},
+        {Qt::ControlModifier, Qt::Key_Control},
+        {Qt::AltModifier, Qt::Key_Alt},
+        {Qt::MetaModifier, Qt::Key_Meta}};
+    QPointer<QWidget> target(widget);
+    const auto send = [&](QEvent::Type type, Qt::Key k, Qt::KeyboardModifiers held,
+                          const QString& t) {
+        if (!target)
+            return;
+        QKeyEvent event(type, k, held, t);
+        QApplication::sendEvent(target, &event);
+    };
+    Qt::KeyboardModifiers held;
+    for (const auto& [modifier, modifierKey] : modifierKeys)
+        if (modifiers & modifier) {
+            held |= modifier;
+            send(QEvent::KeyPress, modifierKey, held, {});
+        }
+    send(QEvent::KeyPress, key, modifiers, text);
+    send(QEvent::KeyRelease, key, modifiers, text);
+    for (auto it = std::rbegin(modifierKeys); it != std::rend(modifierKeys); ++it)
+        if (modifiers & it->first) {
+            held &= ~it->first;
+            send(QEvent::KeyRelease, it->second, held, {});
+        }
+}
+
+// A typed character: printable ASCII has the key code of its capital, the rest comes as text.
+void typeChar(QWidget* widget, QChar c)
+{
+    const char16_t u = c.unicode();
+    Qt::Key key = Qt::Key_unknown;
+    if (u >= 'a' && u <= 'z')
+        key = static_cast<Qt::Key>(u - 'a' + 'A');
+    else if (u >= 0x20 && u < 0x7f)
+        key = static_cast<Qt::Key>(u);
+    sendKey(widget, key, Qt::NoModifier, QString(c));
+}
+
+// A left click at `pos` (the middle by default), sent through the application like any click and
+// without QTest's complaint about clicks that a disabled widget ignores.
+void sendClick(QWidget* widget, QPoint pos = {-1, -1})
+{
+    if (pos == QPoint(-1, -1))
+        pos = widget->rect().center();
+    QPointer<QWidget> target(widget);
+    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+        if (!target)
+            return;
+        QMouseEvent event(type, pos, target->mapToGlobal(pos), Qt::LeftButton,
+                          type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
+                          Qt::NoModifier);
+        QApplication::sendEvent(target, &event);
+    }
+}
+
+std::string s8(const QString& s)
+{
+    return toolkit::stdText(s);
+}
 
 class RandomUser {
 public:
@@ -112,7 +187,12 @@ public:
         return {};
     }
 
-    int boxes() const { return boxCount_; }
+    // What the run came to, to see that it reached the interesting states.
+    struct Stats {
+        int measurements = 0, measurementWarnings = 0, calibrations = 0, calibrationWarnings = 0,
+            restarts = 0;
+    };
+    const Stats& stats() const { return stats_; }
 
 private:
     int below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng_); }
@@ -121,7 +201,9 @@ private:
 
     void note(const QString& action)
     {
-        const QString shown = action.size() > 160 ? action.left(150) + QStringLiteral("…(%1)").arg(action.size()) : action;
+        const QString shown = action.size() > 160
+                                  ? action.left(150) + QStringLiteral("…(%1)").arg(action.size())
+                                  : action;
         log_.push_back(shown);
         if (log_.size() > 12)
             log_.pop_front();
@@ -151,32 +233,40 @@ private:
     QString plainNumber()
     {
         switch (below(4)) {
-        case 0: return QString::number(1 + below(10'000'000));
-        case 1: return digits(1 + below(4)) + QLatin1Char('.') + digits(1 + below(6));
-        case 2: return QLatin1Char('.') + digits(1 + below(5));
-        default: return QString::number(below(1000)) + QLatin1Char('.');
+        case 0:
+            return QString::number(1 + below(10'000'000));
+        case 1:
+            return digits(1 + below(4)) + QLatin1Char('.') + digits(1 + below(6));
+        case 2:
+            return QLatin1Char('.') + digits(1 + below(5));
+        default:
+            return QString::number(below(1000)) + QLatin1Char('.');
         }
     }
 
     QString arbitraryText()
     {
-        static const QString junk = QStringLiteral("0123456789..,,+-eE  aZkMHz&HOD\u00b5\u2212\uff11\u0660é");
+        static const QString junk =
+            QStringLiteral("0123456789..,,+-eE  aZkMHz&HOD\u00b5\u2212\uff11\u0660é");
         switch (below(13)) {
         case 0: // huge
             return chance(0.5) ? QStringLiteral("9").repeated(20 + below(400))
                                : QStringLiteral("1e") + QString::number(300 + below(20000));
         case 1: // tiny
             return chance(0.5) ? QStringLiteral("1e-") + QString::number(300 + below(40))
-                               : QStringLiteral("0.") + QString(300 + below(40), u'0') + QStringLiteral("1");
-        case 2: return QLatin1Char('-') + plainNumber();
+                               : QStringLiteral("0.") + QString(300 + below(40), u'0') +
+                                     QStringLiteral("1");
+        case 2:
+            return QLatin1Char('-') + plainNumber();
         case 3: { // a comma somewhere
             QString s = plainNumber();
             s.insert(below(s.size() + 1), QLatin1Char(','));
             return s;
         }
         case 4: { // letters: units, words, the non-numbers of other languages
-            static const QStringList words{"MHz", "k", "abc", "inf", "-INF", "NaN", "nan(1)", "e",
-                                           "E", "&H10", "&O7", "D3", "x", "Infinity", "µ"};
+            static const QStringList words{"MHz", "k",      "abc", "inf",      "-INF",
+                                           "NaN", "nan(1)", "e",   "E",        "&H10",
+                                           "&O7", "D3",     "x",   "Infinity", "µ"};
             return chance(0.5) ? plainNumber() + any(words) : any(words) + plainNumber();
         }
         case 5: { // blanks between the characters
@@ -189,7 +279,8 @@ private:
             return plainNumber() + (chance(0.5) ? QStringLiteral("e") : QStringLiteral("E")) +
                    QStringList{"", "+", "-"}[below(3)] +
                    (chance(0.8) ? QString::number(below(400)) : QString());
-        case 7: return {};
+        case 7:
+            return {};
         case 8: { // anything from a small alphabet
             QString s;
             for (int n = below(40); n > 0; --n)
@@ -213,19 +304,25 @@ private:
 
     QString step()
     {
+        if (QApplication::activePopupWidget())
+            return answerPopup();
         const int roll = below(100);
-        if (roll < 28)
-            return typeText(false);
-        if (roll < 31)
-            return typeText(true);
-        if (roll < 49)
+        if (roll < 20)
+            return purposeful();
+        if (roll < 40)
+            return typeText(nullptr, false);
+        if (roll < 43)
+            return typeText(nullptr, true);
+        if (roll < 55)
             return pressKey();
-        if (roll < 71)
-            return clickButton();
+        if (roll < 72)
+            return clickButton(nullptr);
         if (roll < 79)
             return pickMode();
-        if (roll < 89)
+        if (roll < 87)
             return pickUnit();
+        if (roll < 90)
+            return pressOtherKey();
         if (roll < 94)
             return activateAny();
         if (roll < 97)
@@ -233,52 +330,78 @@ private:
         return about();
     }
 
+    // What a user who means it does next: readings into a calibration window and its Calculate
+    // and Return, or a frequency into Main and F1 or Calibrate. Without it a calibration would
+    // hardly ever succeed and no result would ever be shown.
+    QString purposeful()
+    {
+        const char* cal = window("Cal_Lx") ? "Cal_Lx" : window("Cal_Cx") ? "Cal_Cx" : nullptr;
+        if (cal) {
+            const int roll = below(10);
+            if (roll < 6) {
+                static const char* const inputs[] = {"Text1", "Text2", "Text6"};
+                return typeText(child<QLineEdit>(cal, inputs[below(3)]), false, plainNumber());
+            }
+            return clickButton(child<QPushButton>(cal, roll < 9 ? "Command1" : "Command3"));
+        }
+        QWidget* main = window("Main");
+        if (!main || !main->isEnabled())
+            return {};
+        const int roll = below(10);
+        if (roll < 5)
+            return typeText(child<QLineEdit>("Main", "Text1"), false, plainNumber());
+        if (roll < 8) {
+            bringToFront(main);
+            if (auto* field = child<QLineEdit>("Main", "Text1"))
+                field->setFocus(Qt::MouseFocusReason);
+            return pressKey(Qt::Key_F1);
+        }
+        return clickButton(child<QPushButton>("Main", "Command3"));
+    }
+
     // Types (or pastes, with tabs and line feeds) a text into any text field of any window,
     // the display-only ones and the typable unit list included.
-    QString typeText(bool paste)
+    QString typeText(QLineEdit* edit, bool paste, std::optional<QString> chosen = {})
     {
-        QList<QLineEdit*> fields;
-        for (QWidget* w : openTopLevels())
-            for (QLineEdit* edit : w->findChildren<QLineEdit*>())
-                if (edit->isVisible())
-                    fields << edit;
-        if (fields.isEmpty())
-            return {};
-        QLineEdit* edit = any(fields);
-        QString text = arbitraryText();
+        if (!edit) {
+            QList<QLineEdit*> fields;
+            for (QWidget* w : openTopLevels())
+                for (QLineEdit* e : w->findChildren<QLineEdit*>())
+                    if (e->isVisible())
+                        fields << e;
+            if (fields.isEmpty())
+                return {};
+            edit = any(fields);
+        }
+        QString text = chosen ? *chosen : arbitraryText();
         const QString where = edit->window()->objectName() + QLatin1Char('.') +
                               (edit->objectName().isEmpty() ? edit->parentWidget()->objectName()
                                                             : edit->objectName());
         if (edit->window()->isEnabled())
             bringToFront(edit->window());
         edit->setFocus(Qt::MouseFocusReason);
-        QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier); // select all, then type over it
+        sendKey(edit, Qt::Key_A, Qt::ControlModifier); // select all, then type over it
         if (paste) {
             for (int n = below(3); n > 0; --n)
                 text.insert(below(text.size() + 1), chance(0.5) ? u'\t' : u'\n');
             note(QStringLiteral("paste into %1: \"%2\"").arg(where, text));
             QApplication::clipboard()->setText(text);
-            QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+            sendKey(edit, Qt::Key_V, Qt::ControlModifier);
         } else {
             note(QStringLiteral("type into %1: \"%2\"").arg(where, text));
-            QTest::keyClick(edit, Qt::Key_Delete);
-            for (QChar c : text) {
-                if (c.unicode() >= 0x20 && c.unicode() < 0x7f)
-                    QTest::keyClick(edit, static_cast<char>(c.unicode()));
-                else
-                    QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString(c),
-                                        Qt::NoModifier);
-            }
+            sendKey(edit, Qt::Key_Delete);
+            for (QChar c : text)
+                typeChar(edit, c);
         }
         settle();
-        typed_[edit] = edit->text();
+        remember(edit);
         return checkBoxes({}, "typing");
     }
 
-    // F1 or F5, maybe with modifiers, to whichever widget has the focus.
-    QString pressKey()
+    // F1 or F5 (or `only` that key), maybe with modifiers, to whichever widget has the focus.
+    QString pressKey(Qt::Key only = Qt::Key_unknown)
     {
-        if (!QApplication::activeWindow() || chance(0.2)) {
+        if (!QApplication::activeWindow() || (only == Qt::Key_unknown && chance(0.2))) {
             const auto windows = openTopLevels();
             if (windows.isEmpty())
                 return {};
@@ -288,45 +411,118 @@ private:
         if (!active)
             return {};
         QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : active;
-        static const Qt::KeyboardModifiers modifiers[] = {
-            Qt::NoModifier,      Qt::NoModifier,       Qt::ShiftModifier,
-            Qt::ControlModifier, Qt::AltModifier,      Qt::MetaModifier,
-            Qt::ShiftModifier | Qt::ControlModifier,   Qt::ControlModifier | Qt::AltModifier,
-            Qt::ShiftModifier | Qt::AltModifier | Qt::ControlModifier};
+        static const Qt::KeyboardModifiers modifiers[] = {Qt::NoModifier,
+                                                          Qt::NoModifier,
+                                                          Qt::ShiftModifier,
+                                                          Qt::ControlModifier,
+                                                          Qt::AltModifier,
+                                                          Qt::MetaModifier,
+                                                          Qt::ShiftModifier | Qt::ControlModifier,
+                                                          Qt::ControlModifier | Qt::AltModifier,
+                                                          Qt::ShiftModifier | Qt::AltModifier |
+                                                              Qt::ControlModifier};
         const Qt::KeyboardModifiers mods = modifiers[below(std::size(modifiers))];
-        const bool f1 = chance(0.6);
+        const bool f1 = only == Qt::Key_unknown ? chance(0.6) : only == Qt::Key_F1;
         note(QStringLiteral("%1 (modifiers %2) to %3.%4")
-                 .arg(f1 ? "F1" : "F5")
+                 .arg(QLatin1String(f1 ? "F1" : "F5"))
                  .arg(int(mods), 0, 16)
                  .arg(target->window()->objectName(), target->objectName()));
 
         QWidget* main = window("Main");
-        const bool forMain = main && active == main && main->isEnabled();
+        const bool forMain =
+            main && active == main && target->window() == main && main->isEnabled();
         std::optional<quorvant::MeasurementOutcome> expected;
         if (forMain && f1)
             expected = expectedMeasurement();
-        QTest::keyClick(target, f1 ? Qt::Key_F1 : Qt::Key_F5, mods);
+        sendKey(target, f1 ? Qt::Key_F1 : Qt::Key_F5, mods);
         settle();
         if (expected)
             return checkMeasurement(*expected);
         if (forMain && window("Main")) {
             for (const char* field : {"Text1", "Text2", "Text4"})
                 if (!text("Main", field).isEmpty())
-                    return QStringLiteral("F5 left Main.%1 as \"%2\"").arg(field, text("Main", field));
+                    return QStringLiteral("F5 left Main.%1 as \"%2\"")
+                        .arg(field, text("Main", field));
         }
         return checkBoxes({}, "a key that calculates nothing");
     }
 
-    QString clickButton()
+    // A list opened from the keyboard is still open: it takes the next key, which chooses an item
+    // or leaves the list.
+    QString answerPopup()
     {
-        QList<QPushButton*> buttons;
-        for (QWidget* w : openTopLevels())
-            for (QPushButton* b : w->findChildren<QPushButton*>())
-                if (b->isVisible() && !qobject_cast<QMessageBox*>(w))
-                    buttons << b;
-        if (buttons.isEmpty())
-            return {};
-        QPushButton* button = any(buttons);
+        QWidget* popup = QApplication::activePopupWidget();
+        QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : popup;
+        auto* list = qobject_cast<QComboBox*>(popup->parentWidget());
+        static const Qt::Key keys[] = {Qt::Key_Return, Qt::Key_Escape, Qt::Key_Down,
+                                       Qt::Key_Up,     Qt::Key_F1,     Qt::Key_F5};
+        const Qt::Key key = keys[below(std::size(keys))];
+        note(QStringLiteral("key %1 to the open list").arg(QKeySequence(key).toString()));
+        sendKey(target, key);
+        settle();
+        if (!QApplication::activePopupWidget() && list)
+            bringToFront(list->window()); // the closed list gives the keyboard back
+        return checkBoxes({}, "a key to an open list");
+    }
+
+    // The keys a user moves about with, to whatever has the focus: Space presses a focused
+    // button, the arrows change a focused list, the mode list included.
+    QString pressOtherKey()
+    {
+        QWidget* active = QApplication::activeWindow();
+        QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : active;
+        if (!target)
+            return activateAny();
+        static const std::pair<Qt::Key, Qt::KeyboardModifiers> keys[] = {
+            {Qt::Key_Tab, {}},
+            {Qt::Key_Backtab, Qt::ShiftModifier},
+            {Qt::Key_Space, {}},
+            {Qt::Key_Return, {}},
+            {Qt::Key_Enter, Qt::KeypadModifier},
+            {Qt::Key_Escape, {}},
+            {Qt::Key_Up, {}},
+            {Qt::Key_Down, {}},
+            {Qt::Key_Home, {}},
+            {Qt::Key_End, {}},
+            {Qt::Key_PageUp, {}},
+            {Qt::Key_PageDown, {}},
+            {Qt::Key_Backspace, {}},
+            {Qt::Key_Delete, {}}};
+        const auto& [key, modifiers] = keys[below(std::size(keys))];
+        note(QStringLiteral("key %1 to %2.%3")
+                 .arg(QKeySequence(key).toString(), target->window()->objectName(),
+                      target->objectName()));
+        // Space on a calibration window's Calculate is that Calculate.
+        auto* button = qobject_cast<QPushButton*>(target);
+        if (button && button->objectName() == QLatin1String("Command1") &&
+            target->window()->objectName().startsWith(QLatin1String("Cal_")))
+            recordMayChange_ = true;
+        QLineEdit* field = qobject_cast<QLineEdit*>(target);
+        if (auto* list = qobject_cast<QComboBox*>(target))
+            field = list->lineEdit();
+        const QString before = field ? field->text() : QString();
+        const QString text = key == Qt::Key_Space ? QStringLiteral(" ") : QString();
+        sendKey(target, key, modifiers, text);
+        settle();
+        BoxCatcher::instance().take(); // a pressed Calculate may have warned
+        // Space, Backspace or Delete in a field (or in the typable list) is the user's editing.
+        if (field && field->text() != before)
+            remember(field);
+        return {};
+    }
+
+    QString clickButton(QPushButton* button)
+    {
+        if (!button) {
+            QList<QPushButton*> buttons;
+            for (QWidget* w : openTopLevels())
+                for (QPushButton* b : w->findChildren<QPushButton*>())
+                    if (b->isVisible())
+                        buttons << b;
+            if (buttons.isEmpty())
+                return {};
+            button = any(buttons);
+        }
         QWidget* w = button->window();
         const QString windowName = w->objectName();
         const QString name = button->objectName();
@@ -338,7 +534,7 @@ private:
 
         if (enabled && isMain && name == QLatin1String("Command1")) { // Calculate (F1)
             const auto expected = expectedMeasurement();
-            QTest::mouseClick(button, Qt::LeftButton);
+            sendClick(button);
             settle();
             return checkMeasurement(expected);
         }
@@ -346,20 +542,19 @@ private:
             return calibrateThrough(button);
         if (enabled && !isMain && name == QLatin1String("Command3")) { // Return
             const auto texts = quorvant::returnTexts(global::record, toolkit::decimalSeparator());
-            QTest::mouseClick(button, Qt::LeftButton);
+            sendClick(button);
             settle();
             if (window(windowName.toLatin1().constData()))
                 return QStringLiteral("Return left %1 open").arg(windowName);
-            if (window("Main") &&
-                (text("Main", "Text3") != toolkit::qtText(texts.text3) ||
-                 text("Main", "Text5") != toolkit::qtText(texts.text5) ||
-                 text("Main", "Text6") != toolkit::qtText(texts.text6)))
+            if (window("Main") && (text("Main", "Text3") != toolkit::qtText(texts.text3) ||
+                                   text("Main", "Text5") != toolkit::qtText(texts.text5) ||
+                                   text("Main", "Text6") != toolkit::qtText(texts.text6)))
                 return QStringLiteral("Return handed Main \"%1\" \"%2\" \"%3\"")
                     .arg(text("Main", "Text3"), text("Main", "Text5"), text("Main", "Text6"));
             return checkBoxes({}, "Return");
         }
 
-        QTest::mouseClick(button, Qt::LeftButton);
+        sendClick(button);
         settle();
         if (enabled && name == QLatin1String("Command2")) { // Reset
             const QByteArray n = windowName.toLatin1();
@@ -373,7 +568,8 @@ private:
             const QString mode = text("Main", "Combo1");
             const char* cal = mode == lxMode ? "Cal_Lx" : "Cal_Cx";
             if (!window(cal))
-                return QStringLiteral("Calibrate in mode \"%1\" did not open %2").arg(mode, cal);
+                return QStringLiteral("Calibrate in mode \"%1\" did not open %2")
+                    .arg(mode, QLatin1String(cal));
         }
         return checkBoxes({}, "a button that calculates nothing");
     }
@@ -385,10 +581,10 @@ private:
         QWidget* w = button->window();
         const QByteArray n = w->objectName().toLatin1();
         const char* name = n.constData();
-        const std::string f1 = std(text(name, "Text1")), f1Unit = std(text(name, "Combo1")),
-                          f2 = std(text(name, "Text2")), f2Unit = std(text(name, "Combo2")),
-                          ref = std(text(name, "Text6")), refUnit = std(text(name, "Combo6")),
-                          c1Unit = std(text(name, "Combo4")), l1Unit = std(text(name, "Combo5"));
+        const std::string f1 = s8(text(name, "Text1")), f1Unit = s8(text(name, "Combo1")),
+                          f2 = s8(text(name, "Text2")), f2Unit = s8(text(name, "Combo2")),
+                          ref = s8(text(name, "Text6")), refUnit = s8(text(name, "Combo6")),
+                          c1Unit = s8(text(name, "Combo4")), l1Unit = s8(text(name, "Combo5"));
         const QString text4 = text(name, "Text4"), text5 = text(name, "Text5");
         quorvant::CalibrationRecord after = global::record;
         const auto method = n == "Cal_Lx" ? quorvant::CalibrationMethod::SeriesInductor
@@ -397,18 +593,19 @@ private:
             quorvant::calibrate(method, {f1, f1Unit, f2, f2Unit, ref, refUnit, c1Unit, l1Unit},
                                 after, toolkit::decimalSeparator());
 
-        QTest::mouseClick(button, Qt::LeftButton);
+        sendClick(button);
         settle();
         recordMayChange_ = true;
         if (!(global::record == after))
             return QStringLiteral("Calculate in %1 stored another record than its texts give")
                 .arg(w->objectName());
-        if (QString problem = checkBoxes(outcome.warning ? std::optional<QString>(toolkit::qtText(
-                                                               *outcome.warning))
-                                                         : std::nullopt,
-                                         "Calculate");
+        if (QString problem = checkBoxes(
+                outcome.warning ? std::optional<QString>(toolkit::qtText(*outcome.warning))
+                                : std::nullopt,
+                "Calculate");
             !problem.isEmpty())
             return problem;
+        ++(outcome.warning ? stats_.calibrationWarnings : stats_.calibrations);
         if (outcome.warning)
             return {};
         const QString want4 = outcome.text4 ? toolkit::qtText(*outcome.text4) : text4;
@@ -430,6 +627,8 @@ private:
         const QStringList before = openPictures();
         pick("Main", "Combo1", mode);
         settle();
+        if (QWidget* main = window("Main"))
+            bringToFront(main); // the closed list gives the keyboard back to Main
         if (text("Main", "Combo1") != mode)
             return QStringLiteral("the mode list shows \"%1\"").arg(text("Main", "Combo1"));
         if (openPictures() != QStringList{pictureOf(mode)})
@@ -443,15 +642,13 @@ private:
 
     QString pickUnit()
     {
+        // Every list but Main's Combo1, the mode list; a disabled list takes no clicks.
         QList<QComboBox*> lists;
         for (QWidget* w : openTopLevels())
             for (QComboBox* c : w->findChildren<QComboBox*>())
-                if (c->isVisible() && c->isEnabled() && c->objectName() != QLatin1String("Combo1"))
-                    lists << c;
-        // Cal windows' Combo1 is a unit list too; only Main's is the mode list.
-        for (QWidget* w : openTopLevels())
-            if (w->objectName() != QLatin1String("Main"))
-                if (auto* c = w->findChild<QComboBox*>(QStringLiteral("Combo1")); c && c->isEnabled())
+                if (c->isVisible() && c->isEnabled() &&
+                    !(w->objectName() == QLatin1String("Main") &&
+                      c->objectName() == QLatin1String("Combo1")))
                     lists << c;
         if (lists.isEmpty())
             return {};
@@ -463,6 +660,7 @@ private:
         bringToFront(list->window());
         pick(w.constData(), l.constData(), item);
         settle();
+        bringToFront(list->window()); // the closed list gives the keyboard back to its window
         if (list->currentText() != item)
             return QStringLiteral("%1.%2 shows \"%3\"").arg(w, l, list->currentText());
         return checkBoxes({}, "a unit choice");
@@ -502,6 +700,7 @@ private:
                 return QStringLiteral("Main closed, pictures still open: %1")
                     .arg(openPictures().join(", "));
             note(QStringLiteral("start the program again"));
+            ++stats_.restarts;
             if (!startProgram())
                 return QStringLiteral("the program did not start again");
             if (openPictures() != QStringList{"CxC_Image"})
@@ -525,7 +724,7 @@ private:
         const bool enabled = main->isEnabled();
         if (enabled)
             bringToFront(main);
-        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(item).center());
+        sendClick(bar, bar->actionGeometry(item).center());
         settle();
         if (enabled && !window("Help"))
             return QStringLiteral("About did not open Help");
@@ -536,9 +735,9 @@ private:
 
     quorvant::MeasurementOutcome expectedMeasurement()
     {
-        const std::string mode = std(text("Main", "Combo1")), f = std(text("Main", "Text1")),
-                          fUnit = std(text("Main", "Combo2")), stray = std(text("Main", "Text7")),
-                          lUnit = std(text("Main", "Combo3")), cUnit = std(text("Main", "Combo4"));
+        const std::string mode = s8(text("Main", "Combo1")), f = s8(text("Main", "Text1")),
+                          fUnit = s8(text("Main", "Combo2")), stray = s8(text("Main", "Text7")),
+                          lUnit = s8(text("Main", "Combo3")), cUnit = s8(text("Main", "Combo4"));
         quorvant::MeasurementValues values;
         return quorvant::measure({mode, f, fUnit, stray, lUnit, cUnit}, global::record, values,
                                  toolkit::decimalSeparator());
@@ -547,16 +746,16 @@ private:
     QString checkMeasurement(const quorvant::MeasurementOutcome& expected)
     {
         using Kind = quorvant::MeasurementOutcome::Kind;
+        ++(expected.kind == Kind::Warning ? stats_.measurementWarnings : stats_.measurements);
         const QString wanted = toolkit::qtText(expected.text);
-        if (QString problem = checkBoxes(expected.kind == Kind::Warning
-                                             ? std::optional<QString>(wanted)
-                                             : std::nullopt,
-                                         "a measurement");
+        if (QString problem = checkBoxes(
+                expected.kind == Kind::Warning ? std::optional<QString>(wanted) : std::nullopt,
+                "a measurement");
             !problem.isEmpty())
             return problem;
-        const char* field = expected.kind == Kind::Text2 ? "Text2"
+        const char* field = expected.kind == Kind::Text2   ? "Text2"
                             : expected.kind == Kind::Text4 ? "Text4"
-                                                          : nullptr;
+                                                           : nullptr;
         if (field && text("Main", field) != wanted)
             return QStringLiteral("the measurement shows \"%1\" in Main.%2, not \"%3\"")
                 .arg(text("Main", field), field, wanted);
@@ -567,23 +766,41 @@ private:
     QString checkBoxes(const std::optional<QString>& expected, const char* action)
     {
         const QList<Box> boxes = BoxCatcher::instance().take();
-        boxCount_ += boxes.size();
         for (const Box& box : boxes) {
             if (box.title != QLatin1String("Warning !") || box.icon != QMessageBox::Warning ||
                 box.buttons != 1 || !knownWarnings().contains(box.text) || showsInfOrNan(box.text))
                 return QStringLiteral("a strange box: \"%1\" \"%2\"").arg(box.title, box.text);
         }
         if (!expected && !boxes.isEmpty())
-            return QStringLiteral("%1 raised the box \"%2\"").arg(action, boxes.first().text);
+            return QStringLiteral("%1 raised the box \"%2\"")
+                .arg(QLatin1String(action), boxes.first().text);
         if (expected && (boxes.size() != 1 || boxes.first().text != displayed(*expected)))
             return QStringLiteral("%1 raised %2 boxes, not the warning \"%3\"")
-                .arg(action)
+                .arg(QLatin1String(action))
                 .arg(boxes.size())
-                .arg(*expected);
+                .arg(displayed(*expected));
         return {};
     }
 
     // ---- what always holds ---------------------------------------------------------------
+
+    void remember(QLineEdit* edit)
+    {
+        for (auto& [field, text] : typed_)
+            if (field == edit) {
+                text = edit->text();
+                return;
+            }
+        typed_.emplace_back(edit, edit->text());
+    }
+
+    std::optional<QString> typedLast(QLineEdit* edit) const
+    {
+        for (const auto& [field, text] : typed_)
+            if (field == edit)
+                return text;
+        return std::nullopt;
+    }
 
     QString checkAlways()
     {
@@ -591,6 +808,14 @@ private:
         const QStringList pictures = openPictures();
         if (main) {
             const QString mode = text("Main", "Combo1");
+            // After a change of mode (by any means), or a new Main, exactly its picture is open.
+            if (main != lastMain_ || mode != lastMode_) {
+                lastMain_ = main;
+                lastMode_ = mode;
+                if (pictures != QStringList{pictureOf(mode)})
+                    return QStringLiteral("the mode became \"%1\" with the pictures [%2] open")
+                        .arg(mode, pictures.join(", "));
+            }
             if (!pictures.isEmpty() && pictures != QStringList{pictureOf(mode)})
                 return QStringLiteral("in mode \"%1\" the pictures open are [%2]")
                     .arg(mode, pictures.join(", "));
@@ -609,16 +834,14 @@ private:
         // Fields the program wrote (any text but the one the user typed last into it).
         for (QWidget* w : openTopLevels()) {
             for (QLineEdit* edit : w->findChildren<QLineEdit*>()) {
-                const auto typed = typed_.find(edit);
-                if (typed != typed_.end() && typed->second == edit->text())
+                if (typedLast(edit) == edit->text())
                     continue;
                 if (showsInfOrNan(edit->text()))
                     return QStringLiteral("%1.%2 shows \"%3\"")
                         .arg(w->objectName(), edit->objectName(), edit->text());
             }
         }
-        for (auto it = typed_.begin(); it != typed_.end();)
-            it = it->first ? std::next(it) : typed_.erase(it);
+        std::erase_if(typed_, [](const auto& entry) { return entry.first.isNull(); });
 
         if (!recordMayChange_ && !(global::record == record_))
             return QStringLiteral("the calibration record changed without Calculate");
@@ -629,11 +852,13 @@ private:
 
     std::mt19937_64 rng_;
     int actions_;
-    std::deque<QString> log_;
-    std::map<QPointer<QLineEdit>, QString> typed_;
+    QStringList log_; // the last actions, for the report of a failure
+    std::vector<std::pair<QPointer<QLineEdit>, QString>> typed_; // the user's last text per field
     quorvant::CalibrationRecord record_ = global::record;
     bool recordMayChange_ = false;
-    int boxCount_ = 0;
+    QPointer<QWidget> lastMain_;
+    QString lastMode_;
+    Stats stats_;
 };
 
 } // namespace
@@ -659,6 +884,8 @@ private slots:
     {
         QFETCH(quint64, seed);
         QFETCH(QString, locale);
+        if (qEnvironmentVariableIsSet("QUORVANT_RANDOM_SEED")) // to explore beyond the fixed seeds
+            seed += qEnvironmentVariable("QUORVANT_RANDOM_SEED").toULongLong();
         QLocale::setDefault(QLocale(locale));
         const int total = qEnvironmentVariableIsSet("QUORVANT_RANDOM_ACTIONS")
                               ? qEnvironmentVariableIntValue("QUORVANT_RANDOM_ACTIONS")
@@ -666,8 +893,11 @@ private slots:
         RandomUser user(seed, (total + 2) / 3);
         const QString problem = user.run();
         QVERIFY2(problem.isEmpty(), qPrintable(problem));
-        qInfo("seed %llu: %d actions, %d warning boxes", static_cast<unsigned long long>(seed),
-              (total + 2) / 3, user.boxes());
+        const auto& s = user.stats();
+        qInfo("%d actions: %d measurements shown, %d warned; %d calibrations shown, %d warned; "
+              "%d restarts of Main",
+              (total + 2) / 3, s.measurements, s.measurementWarnings, s.calibrations,
+              s.calibrationWarnings, s.restarts);
     }
 };
 
