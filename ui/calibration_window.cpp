@@ -65,7 +65,7 @@ void CalibrationWindow::buildControls()
     Combo4 = new toolkit::ComboBox(f, unitList(UnitKind::Capacitance), false);
     place(Combo4, "Combo4", 2280, 2520, 975, 315);
     Label5 = makeLabel(f, "Label5", "L1+Ls Value", 3720, 2640, 975, 255);
-    Text5 = toolkit::makeTextField(f);
+    Text5 = toolkit::makeTextField(f, /*displayOnly=*/true);
     place(Text5, "Text5", 4800, 2520, 1095, 315);
     // The one list whose text may be typed: a typed unit that is no item leaves Text5 as it is.
     Combo5 = new toolkit::ComboBox(f, unitList(UnitKind::Inductance), /*typable=*/true);
@@ -79,7 +79,7 @@ void CalibrationWindow::buildControls()
     place(Text1, "Text1", 1320, 240, 1095, 315);
     Text2 = toolkit::makeTextField(w);
     place(Text2, "Text2", 5040, 240, 1095, 315);
-    Text4 = toolkit::makeTextField(w);
+    Text4 = toolkit::makeTextField(w, /*displayOnly=*/true);
     place(Text4, "Text4", 1080, 2520, 1095, 315);
     for (QWidget* front : {Text1, Text2, Text4})
         front->raise();

@@ -60,15 +60,18 @@ void quietHandler(QtMsgType type, const QMessageLogContext& context, const QStri
 }
 } // namespace
 
-void initApplication(QApplication& app)
+void prepareEnvironment()
 {
-
     // A private runtime directory keeps Qt quiet on machines without a session.
     if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
         static QByteArray dir = QDir::tempPath().toUtf8() + "/quorvant-test-XXXXXX";
         if (mkdtemp(dir.data()))
             qputenv("XDG_RUNTIME_DIR", dir);
     }
+}
+
+void initApplication(QApplication& app)
+{
     ui::setUpApplication(app);
     QApplication::setQuitOnLastWindowClosed(false);
     BoxCatcher::instance();

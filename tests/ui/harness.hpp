@@ -72,6 +72,7 @@ QString displayed(QString programText);
 #define QUORVANT_TEST_MAIN(TestClass)                                                            \
     int main(int argc, char* argv[])                                                             \
     {                                                                                            \
+        harness::prepareEnvironment();                                                           \
         QApplication app(argc, argv);                                                            \
         harness::initApplication(app);                                                           \
         TestClass test;                                                                          \
@@ -80,5 +81,6 @@ QString displayed(QString programText);
 
 class QApplication;
 namespace harness {
+void prepareEnvironment(); // before the application exists
 void initApplication(QApplication& app);
-}
+} // namespace harness
