@@ -35,7 +35,6 @@ public:
 
     // The area the controls are placed in (below the menu bar).
     QWidget* client() const { return client_; }
-    QMenuBar* menu() const { return menuBar_; }
     // A menu bar item without sub-items; the client area moves down below the menu bar.
     QAction* addMenuItem(const QString& caption);
 

@@ -24,8 +24,6 @@ public:
     explicit CalibrationWindow(quorvant::CalibrationMethod method);
     void startUp() override;
 
-    quorvant::CalibrationMethod method() const { return method_; }
-
 protected:
     void queryUnload(int reason) override;
 

@@ -29,8 +29,6 @@ public:
     // What a calibration window hands back on "Return".
     void showCalibration(const QString& f1KHz, const QString& c1PF, const QString& l1UH);
 
-    const quorvant::MeasurementValues& workingValues() const { return values_; }
-
 protected:
     void queryUnload(int reason) override;
 

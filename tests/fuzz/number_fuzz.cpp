@@ -15,7 +15,6 @@
 #include <quorvant/units.hpp>
 
 #include <algorithm>
-#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -42,16 +41,16 @@ double printed(const char* format, int precision, double value)
     return std::strtod(buffer, nullptr);
 }
 
-// `shown` is the program's text of `value` with `decimals` places, if it gave one.
+// `shown` is the program's text of `value` with `decimals` places, if it gave one: there is
+// one exactly for a finite value, and it reads back as the rounded value to 15 digits.
 void checkShown(std::string_view input, double value, int decimals,
                 const std::optional<std::string>& shown)
 {
-    check(shown.has_value() == std::isfinite(value), "a text is shown exactly for a finite value",
-          input, value);
-    if (shown)
-        check(quorvant::readNumber(*shown) ==
-                  printed("%.*G", 15, printed("%.*f", std::max(decimals, 0), value)),
-              "a shown text does not read back as the rounded value to 15 digits", input, value);
+    const double rounded = printed("%.*f", std::max(decimals, 0), value);
+    check(shown
+              ? std::isfinite(value) && quorvant::readNumber(*shown) == printed("%.*G", 15, rounded)
+              : !std::isfinite(value),
+          "a shown text is not the rounded value to 15 digits", input, value);
 }
 
 } // namespace
@@ -65,12 +64,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string prefix = acceptedPrefix(text);
     const char* const first = prefix.data() + prefix.starts_with('+'); // from_chars takes no '+'
     double expected = 0; // a text without a number reads as 0
-    const auto [end, ec] = std::from_chars(first, prefix.data() + prefix.size(), expected);
-    check(prefix.empty() ||
-              (ec != std::errc::invalid_argument && end == prefix.data() + prefix.size()),
-          "from_chars does not read the whole accepted prefix", text, read);
-    check(ec == std::errc::result_out_of_range ||
-              std::bit_cast<std::uint64_t>(read) == std::bit_cast<std::uint64_t>(expected),
+    const std::errc ec = std::from_chars(first, prefix.data() + prefix.size(), expected).ec;
+    check(ec == std::errc::result_out_of_range || std::memcmp(&read, &expected, sizeof read) == 0,
           "readNumber differs from from_chars on the accepted prefix", text, read);
 
     double raw = 0; // any double, from the last eight bytes
@@ -83,7 +78,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         for (const UnitKind kind : {UnitKind::Capacitance, UnitKind::Inductance})
             for (int i = 0; i < 3; ++i) {
                 const ShownResult shown = showResult(value, unitItems(kind)[i], kind, ".");
-                checkShown(text, in[i + (kind == UnitKind::Inductance)], std::array{1, 3, 6}[i],
+                checkShown(text, in[i + (kind == UnitKind::Inductance)], (i + 1) * (i + 2) / 2,
                            shown.status == ShownResult::Status::Text ? std::optional(shown.text)
                                                                      : std::nullopt);
             }
@@ -91,38 +86,32 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     // The typed fields: frequency, stray inductance, F1, F2, reference; units from the first
     // bytes, a text that is no item included.
-    std::string_view field[5];
-    for (std::string_view rest = text; auto& f : field) {
-        f = rest.substr(0, rest.find('|'));
-        rest.remove_prefix(std::min(rest.size(), f.size() + 1));
-    }
+    std::string_view f[5], rest = text;
+    for (auto& s : f)
+        rest.remove_prefix(std::min(rest.size(), (s = rest.substr(0, rest.find('|'))).size() + 1));
     const auto pick = [&](std::size_t i, std::initializer_list<std::string_view> items) {
         return items.begin()[(i < size ? data[i] : 0) % items.size()];
     };
     const std::string_view fUnit = pick(1, {"Hz", "KHz", "MHz", "hz"});
     const std::string_view lUnit = pick(2, {"nH", "uH", "mH", "UH"});
     const std::string_view cUnit = pick(3, {"pF", "nF", "uF", ""});
-    const auto finite = [&](const std::string& t) { // no text reads inf or nan
-        for (const char* bad : {"inf", "Inf", "INF", "nan", "NaN", "NAN"})
-            check(t.find(bad) == std::string::npos, "a text reads inf or nan", text);
+    const auto finite = [&](const auto&... texts) { // no text reads inf or nan
+        for (const std::string& t : {std::string(texts)...})
+            for (const char* bad : {"inf", "Inf", "INF", "nan", "NaN", "NAN"})
+                check(t.find(bad) == std::string::npos, "a text reads inf or nan", text);
     };
-    for (const auto method :
-         {CalibrationMethod::SeriesInductor, CalibrationMethod::ParallelCapacitor}) {
+    MeasurementValues values;
+    for (const bool series : {true, false}) {
         CalibrationRecord r;
-        const std::string_view refUnit =
-            method == CalibrationMethod::SeriesInductor ? lUnit : cUnit;
         const auto c = calibrate(
-            method, {field[2], fUnit, field[3], fUnit, field[4], refUnit, cUnit, lUnit}, r, ".");
+            series ? CalibrationMethod::SeriesInductor : CalibrationMethod::ParallelCapacitor,
+            {f[2], fUnit, f[3], fUnit, f[4], series ? lUnit : cUnit, cUnit, lUnit}, r, ".");
         for (const double v : {r.F1, r.F2, r.L0, r.C0, r.C1, r.L1})
             check(std::isfinite(v), "a calibration stored a value that is not finite", text, v);
         const auto back = returnTexts(r, ".");
-        for (const std::string& t :
-             {c.text4.value_or(""), c.text5.value_or(""), back.text3, back.text5, back.text6})
-            finite(t);
-        for (const std::string_view mode : {modeLxSeries, modeCxParallel, modeLxParallel}) {
-            MeasurementValues values;
-            finite(measure({mode, field[0], fUnit, field[1], lUnit, cUnit}, r, values, ".").text);
-        }
+        finite(c.text4.value_or(""), c.text5.value_or(""), back.text3, back.text5, back.text6);
+        for (const std::string_view mode : {modeLxSeries, modeCxParallel, modeLxParallel})
+            finite(measure({mode, f[0], fUnit, f[1], lUnit, cUnit}, r, values, ".").text);
     }
     return 0;
 }
