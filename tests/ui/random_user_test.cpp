@@ -94,6 +94,7 @@ class RandomUserTest : public QObject {
             if (below(5) == 0 || !QApplication::activeWindow())
                 activate(anyWindow());
             const Qt::Key k = below(5) < 3 ? Qt::Key_F1 : Qt::Key_F5;
+            // None, or any of Shift, Control, Alt and Meta (the flags 1 << 25 to 1 << 28).
             const auto m = Qt::KeyboardModifiers::fromInt(below(2) ? 0 : below(16) << 25);
             QWidget* active = QApplication::activeWindow();
             QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : active;
