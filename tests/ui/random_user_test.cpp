@@ -194,7 +194,7 @@ private slots:
                 step();
                 QTest::qWait(0); // what the action queued is done, a closed window is gone
                 const QString problem = check();
-                const QString at = QString("seed %1, action %2, ").arg(seed).arg(i);
+                const QString at = QString("seed %1, action %2, ").arg(seed + more).arg(i);
                 QVERIFY2(problem.isEmpty(), qPrintable(at + last_ + ": " + problem));
             }
         }
