@@ -130,9 +130,10 @@ int main(int argc, char* argv[])
     if (!main || !QTest::qWaitForWindowExposed(main))
         return 1;
     // The calibration of the example readings: 500 kHz alone, 400 kHz with 1000 pF.
+    using quorvant::Unit;
     quorvant::calibrate(quorvant::CalibrationMethod::ParallelCapacitor,
-                        {"500", "KHz", "400", "KHz", "1000", "pF", "pF", "uH"}, global::record,
-                        ".");
+                        {"500", Unit::KHz, "400", Unit::KHz, "1000", Unit::pF, Unit::pF, Unit::uH},
+                        ui::forms().record, ".");
     std::printf("platform %s, %d repetitions each\n", qPrintable(QGuiApplication::platformName()),
                 repetitions);
     const bool ok = measure(main, QStringLiteral("Cx Mode (Calculate C)"), "Text4", repetitions) &&

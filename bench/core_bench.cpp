@@ -27,24 +27,26 @@ BENCHMARK(BM_ReadNumber)->DenseRange(0, 3);
 quorvant::CalibrationRecord calibrated()
 {
     quorvant::CalibrationRecord record;
-    quorvant::calibrate(quorvant::CalibrationMethod::ParallelCapacitor,
-                        {"500", "KHz", "400", "KHz", "1000", "pF", "pF", "uH"}, record, ".");
+    quorvant::calibrate(quorvant::CalibrationMethod::ParallelCapacitor, quorvant::CalibrationInput{"500", quorvant::Unit::KHz, "400", quorvant::Unit::KHz,
+                                                   "1000", quorvant::Unit::pF, quorvant::Unit::pF,
+                                                   quorvant::Unit::uH},
+                        record, ".");
     return record;
 }
 
 void BM_Measure(benchmark::State& state)
 {
-    constexpr std::string_view modes[] = {quorvant::modeCxParallel, quorvant::modeLxParallel,
-                                          quorvant::modeLxSeries};
-    const std::string_view mode = modes[state.range(0)];
+    const quorvant::Mode mode = quorvant::modes[state.range(0)];
     const quorvant::CalibrationRecord record = calibrated();
-    quorvant::MeasurementValues values;
+    const auto unit = quorvant::measuredQuantity(mode) == quorvant::Quantity::Inductance
+                          ? quorvant::Unit::uH
+                          : quorvant::Unit::pF;
     for (auto _ : state) {
         auto outcome =
-            quorvant::measure({mode, "312500", "Hz", "12", "uH", "pF"}, record, values, ".");
+            quorvant::measure(mode, {"312500", quorvant::Unit::Hz, "12", unit}, record, ".");
         benchmark::DoNotOptimize(outcome);
     }
-    state.SetLabel(std::string(mode));
+    state.SetLabel(std::string(quorvant::modeName(mode)));
 }
 BENCHMARK(BM_Measure)->DenseRange(0, 2);
 
@@ -53,8 +55,10 @@ void BM_Calibrate(benchmark::State& state)
     const bool series = state.range(0) == 0;
     const auto method = series ? quorvant::CalibrationMethod::SeriesInductor
                                : quorvant::CalibrationMethod::ParallelCapacitor;
-    const quorvant::CalibrationInputs in{
-        "500", "KHz", "400", "KHz", series ? "100" : "1000", series ? "uH" : "pF", "pF", "uH"};
+    using quorvant::Unit;
+    const quorvant::CalibrationInput in{"500", Unit::KHz, "400", Unit::KHz,
+                                        series ? "100" : "1000", series ? Unit::uH : Unit::pF,
+                                        Unit::pF, Unit::uH};
     quorvant::CalibrationRecord record;
     for (auto _ : state) {
         auto outcome = quorvant::calibrate(method, in, record, ".");

@@ -1,14 +1,14 @@
-// The series-inductor and parallel-capacitor calibrations, and the texts "Return" hands to the
-// main window.
+// The series-inductor and parallel-capacitor calibrations, and the calibration as the main window
+// shows it.
 #include "quorvant/calibration.hpp"
 
-#include "quorvant/messages.hpp"
+#include "guards.hpp"
 #include "quorvant/number.hpp"
-#include "quorvant/units.hpp"
-
-#include <cmath>
 
 namespace quorvant {
+
+using detail::checkDivisor;
+using detail::keep;
 
 namespace {
 
@@ -16,120 +16,68 @@ namespace {
 constexpr double piSquared = 9.869604401;
 constexpr double fourPiSquared = 39.478417604;
 
-CalibrationOutcome warning(std::string_view text)
+// Stores the readings, then each result as its guard passes.
+ResultCode compute(CalibrationMethod method, const CalibrationInput& in, CalibrationRecord& r)
 {
-    return {std::string(text), std::nullopt, std::nullopt};
-}
+    const bool series = method == CalibrationMethod::SeriesInductor;
+    double& reference = series ? r.L0 : r.C0;
+    if (!keep(r.F1, toWorkingUnit(readNumber(in.f1), in.f1Unit)) ||
+        !keep(r.F2, toWorkingUnit(readNumber(in.f2), in.f2Unit)) ||
+        !keep(reference, toWorkingUnit(readNumber(in.reference), in.referenceUnit)))
+        return ResultCode::OutOfRange;
+    const double F1 = r.F1;
+    const double F2 = r.F2;
 
-// Writes a value into its record field unless it left the double range; the record never holds
-// an infinity or a NaN, so a later measurement or "Return" never meets one.
-bool store(double& field, double value)
-{
-    if (!std::isfinite(value)) {
-        return false;
+    const double D = F1 * F1 - F2 * F2;
+    if (const ResultCode code = checkDivisor(D); !ok(code))
+        return code;
+    if (series) {
+        if (!keep(r.L1, (r.L0 * (F2 * F2)) / D))
+            return ResultCode::OutOfRange;
+        const double E = F1 * F1 * 4 * piSquared * r.L1;
+        if (const ResultCode code = checkDivisor(E, ResultCode::SecondZeroDivisor); !ok(code))
+            return code;
+        if (!keep(r.C1, 1 / E))
+            return ResultCode::OutOfRange;
+    } else {
+        const double Q = F2 * F2;
+        if (!keep(r.C1, (Q / D) * r.C0))
+            return ResultCode::OutOfRange;
+        // L1 from F2 and the whole capacitance C0 + C1.
+        const double P = F2 * F2 * fourPiSquared;
+        const double E = (r.C0 + r.C1) * P;
+        if (const ResultCode code = checkDivisor(E, ResultCode::SecondZeroDivisor); !ok(code))
+            return code;
+        if (!keep(r.L1, 1 / E))
+            return ResultCode::OutOfRange;
     }
-    field = value;
-    return true;
-}
-
-double readInput(std::string_view text, std::string_view unit, UnitKind kind)
-{
-    return toWorkingUnit(readNumber(text), unit, kind);
+    return ResultCode::Ok;
 }
 
 } // namespace
 
-CalibrationOutcome calibrate(CalibrationMethod method, const CalibrationInputs& in,
-                             CalibrationRecord& record, std::string_view decimalSeparator)
+Calibration calibrate(CalibrationMethod method, const CalibrationInput& in,
+                      CalibrationRecord& record, std::string_view decimalSeparator)
 {
-    const bool series = method == CalibrationMethod::SeriesInductor;
-    const auto outOfRange = [] { return warning(messages::outOfRange); };
-
-    // The readings are stored one by one, before any guard.
-    const UnitKind referenceKind = series ? UnitKind::Inductance : UnitKind::Capacitance;
-    double& reference = series ? record.L0 : record.C0;
-    if (!store(record.F1, readInput(in.f1, in.f1Unit, UnitKind::Frequency))) {
-        return outOfRange();
-    }
-    if (!store(record.F2, readInput(in.f2, in.f2Unit, UnitKind::Frequency))) {
-        return outOfRange();
-    }
-    if (!store(reference, readInput(in.reference, in.referenceUnit, referenceKind))) {
-        return outOfRange();
-    }
-    const double F1 = record.F1;
-    const double F2 = record.F2;
-
-    if (series) {
-        const double D = F1 * F1 - F2 * F2;
-        if (D == 0) {
-            return warning(messages::seriesFirstGuard);
-        }
-        if (!std::isfinite(D)) {
-            return outOfRange();
-        }
-        if (!store(record.L1, (record.L0 * (F2 * F2)) / D)) {
-            return outOfRange();
-        }
-        const double E = F1 * F1 * 4 * piSquared * record.L1;
-        if (E == 0) {
-            return warning(messages::seriesSecondGuard);
-        }
-        if (!std::isfinite(E)) {
-            return outOfRange();
-        }
-        if (!store(record.C1, 1 / E)) {
-            return outOfRange();
-        }
-    } else {
-        const double Q = F2 * F2;
-        const double D = F1 * F1 - F2 * F2;
-        if (D == 0) {
-            return warning(messages::parallelGuard);
-        }
-        if (!std::isfinite(D)) {
-            return outOfRange();
-        }
-        if (!store(record.C1, (Q / D) * record.C0)) {
-            return outOfRange();
-        }
-        // L1 from F2 and the whole capacitance C0 + C1.
-        const double P = F2 * F2 * fourPiSquared;
-        const double E = (record.C0 + record.C1) * P;
-        if (E == 0) {
-            return warning(messages::parallelGuard);
-        }
-        if (!std::isfinite(E)) {
-            return outOfRange();
-        }
-        if (!store(record.L1, 1 / E)) {
-            return outOfRange();
-        }
-    }
-
-    CalibrationOutcome outcome;
-    const ShownResult c1 =
-        showResult(record.C1, in.c1Unit, UnitKind::Capacitance, decimalSeparator);
-    const ShownResult l1 = showResult(record.L1, in.l1Unit, UnitKind::Inductance, decimalSeparator);
-    if (c1.status == ShownResult::Status::OutOfRange ||
-        l1.status == ShownResult::Status::OutOfRange) {
-        return outOfRange(); // the stored results stay: only their texts are missing
-    }
-    if (c1.status == ShownResult::Status::Text) {
-        outcome.text4 = c1.text;
-    }
-    if (l1.status == ShownResult::Status::Text) {
-        outcome.text5 = l1.text;
-    }
-    return outcome;
+    Calibration out{compute(method, in, record), std::nullopt, std::nullopt};
+    if (!ok(out.code))
+        return out;
+    const auto text = [&](double value, std::optional<Unit> unit, std::optional<std::string>& to) {
+        if (!unit)
+            return true; // a typed unit that is none of the items: the field stays as it is
+        to = resultText(value, *unit, decimalSeparator);
+        return to.has_value();
+    };
+    if (!text(record.C1, in.c1Unit, out.c1) || !text(record.L1, in.l1Unit, out.l1))
+        return {ResultCode::OutOfRange, std::nullopt, std::nullopt}; // the results stay stored
+    return out;
 }
 
-ReturnTexts returnTexts(const CalibrationRecord& record, std::string_view decimalSeparator)
+CalibrationSummary summarize(const CalibrationRecord& record, std::string_view decimalSeparator)
 {
     const auto text = [&](double value, int decimals) {
         return formatRounded(value, decimals, decimalSeparator).value_or(std::string());
     };
-    // F1 in kHz, C1 in pF, L1 in uH.
     return {text(record.F1 * 1000, 3), text(record.C1 * 1000000, 1), text(record.L1, 4)};
 }
 

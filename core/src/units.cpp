@@ -1,101 +1,86 @@
-// Unit lists, conversion of typed numbers to the working units (MHz, uH, uF) and the text of a
-// result in the unit its list shows.
+// Unit lists, conversion of typed numbers to the working units and results in a chosen unit.
 #include "quorvant/units.hpp"
 
 #include "quorvant/number.hpp"
 
-#include <utility>
+#include <algorithm>
 
 namespace quorvant {
 
 namespace {
 
-constexpr std::array<std::string_view, 3> frequencyItems{"Hz", "KHz", "MHz"};
-constexpr std::array<std::string_view, 3> inductanceItems{"nH", "uH", "mH"};
-constexpr std::array<std::string_view, 3> capacitanceItems{"pF", "nF", "uF"};
+struct UnitInfo {
+    Unit unit;
+    UnitKind kind;
+    std::string_view text;
+    // The unit is 10^exponent working units. Conversions divide or multiply by the power of ten,
+    // never multiply by its reciprocal, which is not exact.
+    int exponent;
+    int decimals; // shown results; frequencies are never shown
+};
+
+constexpr UnitInfo units[] = {
+    {Unit::Hz, UnitKind::Frequency, "Hz", -6, 0},   {Unit::KHz, UnitKind::Frequency, "KHz", -3, 0},
+    {Unit::MHz, UnitKind::Frequency, "MHz", 0, 0},  {Unit::nH, UnitKind::Inductance, "nH", -3, 1},
+    {Unit::uH, UnitKind::Inductance, "uH", 0, 3},   {Unit::mH, UnitKind::Inductance, "mH", 3, 6},
+    {Unit::pF, UnitKind::Capacitance, "pF", -6, 1}, {Unit::nF, UnitKind::Capacitance, "nF", -3, 3},
+    {Unit::uF, UnitKind::Capacitance, "uF", 0, 6},
+};
+
+constexpr std::array<std::string_view, 3> itemsOf(UnitKind kind)
+{
+    const auto first = static_cast<std::size_t>(kind) * 3;
+    return {units[first].text, units[first + 1].text, units[first + 2].text};
+}
+
+constexpr std::array<std::array<std::string_view, 3>, 3> items{
+    itemsOf(UnitKind::Frequency), itemsOf(UnitKind::Inductance), itemsOf(UnitKind::Capacitance)};
+
+const UnitInfo& info(Unit unit) { return units[static_cast<std::size_t>(unit)]; }
+
+double powerOfTen(int exponent)
+{
+    double power = 1;
+    for (int i = 0; i < exponent; ++i)
+        power *= 10;
+    return power;
+}
 
 } // namespace
 
 const std::array<std::string_view, 3>& unitItems(UnitKind kind)
 {
-    switch (kind) {
-    case UnitKind::Frequency:
-        return frequencyItems;
-    case UnitKind::Inductance:
-        return inductanceItems;
-    case UnitKind::Capacitance:
-        break;
-    }
-    return capacitanceItems;
+    return items[static_cast<std::size_t>(kind)];
 }
 
-double toWorkingUnit(double number, std::string_view unitText, UnitKind kind)
+std::string_view unitText(Unit unit) { return info(unit).text; }
+
+std::optional<Unit> parseUnit(std::string_view text, UnitKind kind)
 {
-    switch (kind) {
-    case UnitKind::Frequency:
-        if (unitText == "Hz") {
-            return number / 1000000;
-        }
-        if (unitText == "KHz") {
-            return number / 1000;
-        }
-        break;
-    case UnitKind::Inductance:
-        if (unitText == "nH") {
-            return number / 1000;
-        }
-        if (unitText == "mH") {
-            return number * 1000;
-        }
-        break;
-    case UnitKind::Capacitance:
-        if (unitText == "pF") {
-            return number / 1000000;
-        }
-        if (unitText == "nF") {
-            return number / 1000;
-        }
-        break;
-    }
-    return number;
+    const auto* found = std::find_if(std::begin(units), std::end(units), [&](const UnitInfo& u) {
+        return u.kind == kind && u.text == text;
+    });
+    if (found == std::end(units))
+        return std::nullopt;
+    return found->unit;
 }
 
-double strayToWorkingUnit(double nanohenry)
+double toWorkingUnit(double number, std::optional<Unit> unit)
 {
-    return nanohenry / 1000;
+    if (!unit)
+        return number;
+    const int exponent = info(*unit).exponent;
+    return exponent < 0 ? number / powerOfTen(-exponent) : number * powerOfTen(exponent);
 }
 
-ShownResult showResult(double value, std::string_view unitText, UnitKind kind,
-                       std::string_view decimalSeparator)
+double strayToWorkingUnit(double nanohenry) { return toWorkingUnit(nanohenry, Unit::nH); }
+
+std::optional<std::string> resultText(double value, Unit unit, std::string_view decimalSeparator)
 {
-    double shown = 0;
-    int decimals = 0;
-    if (kind == UnitKind::Capacitance && unitText == "pF") {
-        shown = value * 1000000;
-        decimals = 1;
-    } else if (kind == UnitKind::Capacitance && unitText == "nF") {
-        shown = value * 1000;
-        decimals = 3;
-    } else if (kind == UnitKind::Capacitance && unitText == "uF") {
-        shown = value;
-        decimals = 6;
-    } else if (kind == UnitKind::Inductance && unitText == "nH") {
-        shown = value * 1000;
-        decimals = 1;
-    } else if (kind == UnitKind::Inductance && unitText == "uH") {
-        shown = value;
-        decimals = 3;
-    } else if (kind == UnitKind::Inductance && unitText == "mH") {
-        shown = value / 1000;
-        decimals = 6;
-    } else {
-        return {ShownResult::Status::Unchanged, {}};
-    }
-    auto text = formatRounded(shown, decimals, decimalSeparator);
-    if (!text) {
-        return {ShownResult::Status::OutOfRange, {}};
-    }
-    return {ShownResult::Status::Text, std::move(*text)};
+    const UnitInfo& u = info(unit);
+    const double shown =
+        u.exponent < 0 ? value * powerOfTen(-u.exponent) : value / powerOfTen(u.exponent);
+    return formatRounded(shown, u.decimals, decimalSeparator);
 }
 
 } // namespace quorvant

@@ -1,10 +1,10 @@
 // The window-independent core: reading and showing numbers, units, the measurement in its three
 // modes, the two calibrations with the record they leave, and the texts "Return" hands back.
-#include "quorvant/calibration.hpp"
-#include "quorvant/measurement.hpp"
-#include "quorvant/messages.hpp"
-#include "quorvant/number.hpp"
-#include "quorvant/units.hpp"
+#include <quorvant/calibration.hpp>
+#include <quorvant/measurement.hpp>
+#include <quorvant/messages.hpp>
+#include <quorvant/number.hpp>
+#include <quorvant/units.hpp>
 
 #include <gtest/gtest.h>
 
@@ -16,6 +16,11 @@ namespace {
 
 using namespace quorvant;
 constexpr auto S = CalibrationMethod::SeriesInductor, P = CalibrationMethod::ParallelCapacitor;
+
+// A list's text as the windows hand it over: parsed into a unit of its kind once.
+std::optional<Unit> F(std::string_view text) { return parseUnit(text, UnitKind::Frequency); }
+std::optional<Unit> L(std::string_view text) { return parseUnit(text, UnitKind::Inductance); }
+std::optional<Unit> C(std::string_view text) { return parseUnit(text, UnitKind::Capacitance); }
 
 // Each row reads a typed text, then shows the number read, rounded to `decimals` places (below 0:
 // the general format alone). This runs in the C locale and again in a comma locale where one is
@@ -87,11 +92,11 @@ TEST(Numbers, ReadRoundAndFormat)
 }
 
 // Each row measures in the three modes, "Lx Mode (Calculate L)", "Cx Mode (Calculate C)" and
-// "Cx Mode (Calculate L)". Expected: the result's text, a warning, or "" for no change.
+// "Cx Mode (Calculate L)". Expected: the result's text, Z or R for the code, or "" for no text.
 TEST(Measure, ThreeModes)
 {
     const CalibrationRecord cal{.C1 = 0.001, .L1 = 100}, tiny{.C1 = 1e-300, .L1 = 100};
-    const std::string Z(messages::measurementDivisionByZero), R(messages::outOfRange);
+    const std::string Z = "<zero divisor>", R = "<out of range>";
     const struct {
         CalibrationRecord record;
         const char *f, *fUnit, *stray, *lUnit, *cUnit;
@@ -122,25 +127,34 @@ TEST(Measure, ThreeModes)
         {cal, "400", "KHz", "-1e309", "uH", "pF", {R, "583.1", "-271.484"}},
         {tiny, "100", "Hz", "0", "nH", "pF", {R, "25330307206", "-100000"}},
     };
-    using enum MeasurementOutcome::Kind;
-    const std::string_view modes[] = {modeLxSeries, modeCxParallel, modeLxParallel};
-    const MeasurementOutcome::Kind field[] = {Text2, Text4, Text2};
-    MeasurementValues values;
+    const Mode order[] = {Mode::LxSeries, Mode::CxParallel, Mode::LxParallel};
     for (const auto& r : rows) {
         for (int m = 0; m < 3; ++m) {
-            SCOPED_TRACE(testing::Message() << modes[m] << ": " << r.f << " " << r.fUnit);
-            const auto out = measure({modes[m], r.f, r.fUnit, r.stray, r.lUnit, r.cUnit}, r.record,
-                                     values, r.separator);
-            const std::string& text = r.text[m];
-            EXPECT_EQ(out.text, text);
-            EXPECT_EQ(out.kind, text == Z || text == R ? Warning
-                                : text.empty()         ? Nothing
-                                                       : field[m]);
+            const Mode mode = order[m];
+            SCOPED_TRACE(testing::Message() << modeName(mode) << ": " << r.f << " " << r.fUnit);
+            const bool inductance = measuredQuantity(mode) == Quantity::Inductance;
+            const auto out = measure(mode, {r.f, F(r.fUnit), r.stray, inductance ? L(r.lUnit) : C(r.cUnit)},
+                                     r.record, r.separator);
+            const std::string& want = r.text[m];
+            const ResultCode code = want == Z   ? ResultCode::ZeroDivisor
+                                    : want == R ? ResultCode::OutOfRange
+                                                : ResultCode::Ok;
+            EXPECT_EQ(out.code, code);
+            if (ok(code)) {
+                EXPECT_EQ(out.text.value_or(""), want);
+                EXPECT_EQ(out.quantity, inductance ? Quantity::Inductance : Quantity::Capacitance);
+            }
+            EXPECT_EQ(messages::forMeasurement(out.code),
+                      code == ResultCode::Ok           ? ""
+                      : code == ResultCode::OutOfRange ? messages::outOfRange
+                                                       : messages::measurementDivisionByZero);
         }
     }
-    // Modes are compared exactly.
-    EXPECT_EQ(measure({"lx mode (calculate l)", "4", "Hz", "", "uH", "pF"}, cal, values, "."),
-              MeasurementOutcome{});
+    // Modes and units are compared exactly, case included.
+    EXPECT_EQ(parseMode("lx mode (calculate l)"), std::nullopt);
+    EXPECT_EQ(parseMode("Lx Mode (Calculate L)"), Mode::LxSeries);
+    EXPECT_EQ(parseUnit("uh", UnitKind::Inductance), std::nullopt);
+    EXPECT_EQ(parseUnit("uH", UnitKind::Capacitance), std::nullopt);
 }
 
 // Each row starts from the record of an earlier run, all 9; in `after`, NaN stands for any
@@ -148,35 +162,37 @@ TEST(Measure, ThreeModes)
 TEST(Calibrate, OutcomesAndRecord)
 {
     constexpr double n = NAN, t = 1e-160;
-    const CalibrationOutcome g1{std::string(messages::seriesFirstGuard), {}, {}};
-    const CalibrationOutcome g2{std::string(messages::seriesSecondGuard), {}, {}};
-    const CalibrationOutcome gp{std::string(messages::parallelGuard), {}, {}};
-    const CalibrationOutcome R{std::string(messages::outOfRange), {}, {}};
+    using enum ResultCode;
+    const Calibration g1{ZeroDivisor, {}, {}}, g2{SecondZeroDivisor, {}, {}}, R{OutOfRange, {}, {}};
+    const Calibration& gp1 = g1;
+    const Calibration& gp2 = g2;
     const struct {
         CalibrationMethod method;
-        CalibrationInputs in; // F1, F2, L0 or C0, each with its unit, and C1's and L1's units
-        CalibrationOutcome out;
+        const char* in[8]; // F1, F2, L0 or C0, each with its unit, and C1's and L1's units
+        Calibration out;
         CalibrationRecord after{n, n, n, n, n, n};
     } rows[] = {
-        {S, {"500", "KHz", "400", "KHz", "100", "uH", "pF", "uH"}, {{}, "569.9", "177.778"}},
-        {S, {"500000", "Hz", "0.4", "MHz", "0.1", "mH", "nF", "mH"}, {{}, "0.57", "0.177778"}},
-        {S, {"0.5", "MHz", "4e5", "Hz", "1e5", "nH", "uF", "nH"}, {{}, "0.00057", "177777.8"}},
-        {S, {"400", "KHz", "500", "KHz", "100", "uH", "pF", "uH"}, {{}, "-569.9", "-277.778"}},
-        {P, {"500", "KHz", "400", "KHz", "1000", "pF", "pF", "uH"}, {{}, "1777.8", "56.993"}},
-        {P, {"500000", "Hz", "0.4", "MHz", "1", "nF", "nF", "mH"}, {{}, "1.778", "0.056993"}},
-        {P, {"0.5", "MHz", "400000", "Hz", "0.001", "uF", "uF", "nH"}, {{}, "0.001778", "56993.2"}},
-        {P, {"400", "KHz", "500", "KHz", "1000", "pF", "pF", "uH"}, {{}, "-2777.8", "-56.993"}},
+        {S, {"500", "KHz", "400", "KHz", "100", "uH", "pF", "uH"}, {Ok, "569.9", "177.778"}},
+        {S, {"500000", "Hz", "0.4", "MHz", "0.1", "mH", "nF", "mH"}, {Ok, "0.57", "0.177778"}},
+        {S, {"0.5", "MHz", "4e5", "Hz", "1e5", "nH", "uF", "nH"}, {Ok, "0.00057", "177777.8"}},
+        {S, {"400", "KHz", "500", "KHz", "100", "uH", "pF", "uH"}, {Ok, "-569.9", "-277.778"}},
+        {P, {"500", "KHz", "400", "KHz", "1000", "pF", "pF", "uH"}, {Ok, "1777.8", "56.993"}},
+        {P, {"500000", "Hz", "0.4", "MHz", "1", "nF", "nF", "mH"}, {Ok, "1.778", "0.056993"}},
+        {P, {"0.5", "MHz", "400000", "Hz", "0.001", "uF", "uF", "nH"}, {Ok, "0.001778", "56993.2"}},
+        {P, {"400", "KHz", "500", "KHz", "1000", "pF", "pF", "uH"}, {Ok, "-2777.8", "-56.993"}},
         // Large enough to show the digits of pi squared.
-        {S, {"2", "MHz", "1", "MHz", "0.003", "nH", "pF", "nH"}, {{}, "6332573977.7", "0"}},
-        {P, {"2", "MHz", "1", "MHz", "0.003", "pF", "pF", "uH"}, {{}, "0", "6332573.978"}},
-        {P, {"2", "MHz", "1", "MHz", "3e305", "uF", "uF", "uH"}, {{}, "1E+305", "0"}},
+        {S, {"2", "MHz", "1", "MHz", "0.003", "nH", "pF", "nH"}, {Ok, "6332573977.7", "0"}},
+        {P, {"2", "MHz", "1", "MHz", "0.003", "pF", "pF", "uH"}, {Ok, "0", "6332573.978"}},
+        {P, {"2", "MHz", "1", "MHz", "3e305", "uF", "uF", "uH"}, {Ok, "1E+305", "0"}},
+        // A typed L1 unit that is none of the items leaves its text alone; the record is updated.
+        {P, {"500", "KHz", "400", "KHz", "1000", "pF", "pF", "UH"}, {Ok, "1777.8", {}}},
         // The readings are stored first, each result only once its guard has passed.
         {S, {"500", "KHz", "0.5", "MHz", "1", "uH", "pF", "uH"}, g1, {.5, .5, 1, 9, 9, 9}},
         {S, {"500", "KHz", "400", "KHz", "0", "uH", "pF", "uH"}, g2, {.5, .4, 0, 9, 9, 0}},
         {S, {"", "KHz", "0.5", "MHz", "1", "uH", "pF", "uH"}, g2, {0, .5, 1, 9, 9, -1}},
-        {P, {"1", "MHz", "1", "MHz", "1", "uF", "pF", "uH"}, gp, {1, 1, 9, 1, 9, 9}},
-        {P, {"500", "KHz", "400", "KHz", "0", "pF", "pF", "uH"}, gp, {.5, .4, 9, 0, 0, 9}},
-        {P, {"", "KHz", "0.5", "MHz", "1", "uF", "pF", "uH"}, gp, {0, .5, 9, 1, -1, 9}},
+        {P, {"1", "MHz", "1", "MHz", "1", "uF", "pF", "uH"}, gp1, {1, 1, 9, 1, 9, 9}},
+        {P, {"500", "KHz", "400", "KHz", "0", "pF", "pF", "uH"}, gp2, {.5, .4, 9, 0, 0, 9}},
+        {P, {"", "KHz", "0.5", "MHz", "1", "uF", "pF", "uH"}, gp2, {0, .5, 9, 1, -1, 9}},
         // Nothing beyond the double range is stored; a result without a text in its unit is.
         {S, {"1", "MHz", "-1e400", "Hz", "1", "uH", "pF", "uH"}, R, {1, 9, 9, 9, 9, 9}},
         {S, {"2", "MHz", "1", "MHz", "1e306", "mH", "pF", "uH"}, R, {2, 1, 9, 9, 9, 9}},
@@ -191,35 +207,39 @@ TEST(Calibrate, OutcomesAndRecord)
         {P, {"2", "MHz", "1", "MHz", "3e305", "uF", "pF", "uH"}, R, {2, 1, 9, 3e305, n, n}},
         {S, {"2", "MHz", "1", "MHz", "1e306", "uH", "pF", "nH"}, R, {2, 1, 1e306, 9, n, n}},
     };
-    using C = CalibrationRecord;
+    using Rec = CalibrationRecord;
     for (const auto& r : rows) {
-        SCOPED_TRACE(testing::Message() << r.in.f1 << " " << r.in.f2 << " " << r.in.reference);
-        CalibrationRecord rec{9, 9, 9, 9, 9, 9};
-        const CalibrationOutcome out = calibrate(r.method, r.in, rec, ".");
-        EXPECT_EQ(out, r.out) << out.warning.value_or("-") << " | " << out.text4.value_or("-")
-                              << " | " << out.text5.value_or("-");
-        for (auto field : {&C::F1, &C::F2, &C::L0, &C::C0, &C::C1, &C::L1}) {
+        SCOPED_TRACE(testing::Message() << r.in[0] << " " << r.in[2] << " " << r.in[4]);
+        const auto referenceUnit = r.method == S ? L(r.in[5]) : C(r.in[5]);
+        const CalibrationInput in{r.in[0], F(r.in[1]), r.in[2], F(r.in[3]),
+                                  r.in[4], referenceUnit, C(r.in[6]), L(r.in[7])};
+        Rec rec{9, 9, 9, 9, 9, 9};
+        const Calibration out = calibrate(r.method, in, rec, ".");
+        EXPECT_EQ(out, r.out) << static_cast<int>(out.code) << " | " << out.c1.value_or("-")
+                              << " | " << out.l1.value_or("-");
+        for (auto field : {&Rec::F1, &Rec::F2, &Rec::L0, &Rec::C0, &Rec::C1, &Rec::L1}) {
             const double got = rec.*field, want = r.after.*field;
             EXPECT_TRUE(std::isfinite(got) && (std::isnan(want) || got == want)) << got;
         }
     }
+    // The texts of the guards differ between the methods only in the series one's first guard.
+    EXPECT_EQ(messages::forCalibration(S, ZeroDivisor), messages::seriesFirstGuard);
+    EXPECT_EQ(messages::forCalibration(S, SecondZeroDivisor), messages::seriesSecondGuard);
+    EXPECT_EQ(messages::forCalibration(P, ZeroDivisor), messages::parallelGuard);
+    EXPECT_EQ(messages::forCalibration(P, OutOfRange), messages::outOfRange);
 }
 
-TEST(Calibrate, ReturnTexts)
+TEST(Calibrate, Summary)
 {
     CalibrationRecord rec;
-    EXPECT_EQ(returnTexts(rec, "."), (ReturnTexts{"0", "0", "0"}));
-    auto out = calibrate(S, {"500", "KHz", "400", "KHz", "100", "uH", "pF", "uH"}, rec, ",");
-    EXPECT_EQ(out, (CalibrationOutcome{{}, "569,9", "177,778"}));
-    EXPECT_EQ(returnTexts(rec, "."), (ReturnTexts{"500", "569.9", "177.7778"}));
-    EXPECT_EQ(returnTexts(rec, ","), (ReturnTexts{"500", "569,9", "177,7778"}));
-    // A typed unit that is no item leaves the L1 text unchanged, but the record is updated.
-    out = calibrate(P, {"500", "KHz", "400", "KHz", "1000", "pF", "pF", "UH"}, rec, ".");
-    EXPECT_EQ(out, (CalibrationOutcome{{}, "1777.8", {}}));
-    EXPECT_EQ(returnTexts(rec, "."), (ReturnTexts{"500", "1777.8", "56.9932"}));
+    EXPECT_EQ(summarize(rec, "."), (CalibrationSummary{"0", "0", "0"}));
+    const CalibrationInput in{"500", Unit::KHz, "400", Unit::KHz, "100", Unit::uH, Unit::pF, Unit::uH};
+    EXPECT_EQ(calibrate(S, in, rec, ","), (Calibration{ResultCode::Ok, "569,9", "177,778"}));
+    EXPECT_EQ(summarize(rec, "."), (CalibrationSummary{"500", "569.9", "177.7778"}));
+    EXPECT_EQ(summarize(rec, ","), (CalibrationSummary{"500", "569,9", "177,7778"}));
     // F1 in kHz with 3 decimals; beyond the double range it has no text.
-    EXPECT_EQ(returnTexts({.F1 = 0.0012345678}, ".").text3, "1.235");
-    EXPECT_EQ(returnTexts({.F1 = 1e306}, ".").text3, "");
+    EXPECT_EQ(summarize({.F1 = 0.0012345678}, ".").f1KHz, "1.235");
+    EXPECT_EQ(summarize({.F1 = 1e306}, ".").f1KHz, "");
 }
 
 } // namespace

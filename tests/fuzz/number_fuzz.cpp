@@ -4,7 +4,7 @@
 // chosen by the first byte. The C library's strtod and printf, which share no code with the
 // program, are the reference:
 // - readNumber equals std::from_chars on acceptedPrefix (unless from_chars is out of range);
-// - a shown text (formatRounded, or showResult in each output unit) read back with readNumber
+// - a shown text (formatRounded, or resultText in each output unit) read back with readNumber
 //   is printf's "%.15G" of the value rounded by printf's "%.*f" (half to even on the exact
 //   binary value); a value has a text exactly when it is finite;
 // - the input cut at '|' into the typed fields goes through both calibrations and the
@@ -75,13 +75,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         checkShown(text, value, decimals, formatRounded(value, decimals, "."));
         // The value in pF nF uF, and in nH uH mH, with 1, 3 and 6 decimals.
         const double in[] = {value * 1e6, value * 1e3, value, value / 1e3};
-        for (const UnitKind kind : {UnitKind::Capacitance, UnitKind::Inductance})
-            for (int i = 0; i < 3; ++i) {
-                const ShownResult shown = showResult(value, unitItems(kind)[i], kind, ".");
-                checkShown(text, in[i + (kind == UnitKind::Inductance)], (i + 1) * (i + 2) / 2,
-                           shown.status == ShownResult::Status::Text ? std::optional(shown.text)
-                                                                     : std::nullopt);
-            }
+        const Unit units[2][3] = {{Unit::pF, Unit::nF, Unit::uF}, {Unit::nH, Unit::uH, Unit::mH}};
+        for (int k = 0; k < 2; ++k)
+            for (int i = 0; i < 3; ++i)
+                checkShown(text, in[i + k], (i + 1) * (i + 2) / 2,
+                           resultText(value, units[k][i], "."));
     }
 
     // The typed fields: frequency, stray inductance, F1, F2, reference; units from the first
@@ -92,15 +90,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto pick = [&](std::size_t i, std::initializer_list<std::string_view> items) {
         return items.begin()[(i < size ? data[i] : 0) % items.size()];
     };
-    const std::string_view fUnit = pick(1, {"Hz", "KHz", "MHz", "hz"});
-    const std::string_view lUnit = pick(2, {"nH", "uH", "mH", "UH"});
-    const std::string_view cUnit = pick(3, {"pF", "nF", "uF", ""});
+    const auto fUnit = parseUnit(pick(1, {"Hz", "KHz", "MHz", "hz"}), UnitKind::Frequency);
+    const auto lUnit = parseUnit(pick(2, {"nH", "uH", "mH", "UH"}), UnitKind::Inductance);
+    const auto cUnit = parseUnit(pick(3, {"pF", "nF", "uF", ""}), UnitKind::Capacitance);
     const auto finite = [&](const auto&... texts) { // no text reads inf or nan
         for (const std::string& t : {std::string(texts)...})
             for (const char* bad : {"inf", "Inf", "INF", "nan", "NaN", "NAN"})
                 check(t.find(bad) == std::string::npos, "a text reads inf or nan", text);
     };
-    MeasurementValues values;
     for (const bool series : {true, false}) {
         CalibrationRecord r;
         const auto c = calibrate(
@@ -108,10 +105,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             {f[2], fUnit, f[3], fUnit, f[4], series ? lUnit : cUnit, cUnit, lUnit}, r, ".");
         for (const double v : {r.F1, r.F2, r.L0, r.C0, r.C1, r.L1})
             check(std::isfinite(v), "a calibration stored a value that is not finite", text, v);
-        const auto back = returnTexts(r, ".");
-        finite(c.text4.value_or(""), c.text5.value_or(""), back.text3, back.text5, back.text6);
-        for (const std::string_view mode : {modeLxSeries, modeCxParallel, modeLxParallel})
-            finite(measure({mode, f[0], fUnit, f[1], lUnit, cUnit}, r, values, ".").text);
+        const auto back = summarize(r, ".");
+        finite(c.c1.value_or(""), c.l1.value_or(""), back.f1KHz, back.c1PF, back.l1UH);
+        for (const Mode mode : modes) {
+            const auto unit = measuredQuantity(mode) == Quantity::Inductance ? lUnit : cUnit;
+            finite(measure(mode, {f[0], fUnit, f[1], unit}, r, ".").text.value_or(""));
+        }
     }
     return 0;
 }

@@ -9,15 +9,10 @@
 
 using namespace harness;
 
-class AccessibilityTest : public QObject {
+class AccessibilityTest : public WindowTest {
     Q_OBJECT
 
 private slots:
-    void init()
-    {
-        resetProgram();
-        QVERIFY(startProgram());
-    }
 
     void tabOrder_data()
     {
@@ -25,7 +20,6 @@ private slots:
         QTest::addColumn<QString>("mode");
         // The controls from the first on, Main's read-only fields marked '*'.
         QTest::addColumn<QString>("order");
-        const QString cxc = "Cx Mode (Calculate C)", lx = "Lx Mode (Calculate L)";
         const QString calibration = "Text1 Text2 Text4 Command1 Command2 Command3 Text5 Combo1 "
                                     "Combo2 Combo4 Combo5 Text6 Combo6";
         const QString main = "Command2 Command3 Command1 Combo1 Text1 Combo2 *Text2 "; // both modes

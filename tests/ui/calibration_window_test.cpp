@@ -8,9 +8,6 @@
 
 using namespace harness;
 
-const QString lx = QStringLiteral("Lx Mode (Calculate L)");
-const QString cxc = QStringLiteral("Cx Mode (Calculate C)");
-const QString cxl = QStringLiteral("Cx Mode (Calculate L)");
 
 // Chooses the mode in Main and presses "Calibrate"; returns the name of the window it opens.
 static const char* calibrate(const QString& mode)
@@ -40,13 +37,10 @@ static QString fields(const char* w, const QString& names)
     return texts.join('|');
 }
 
-class CalibrationWindowTest : public QObject {
+class CalibrationWindowTest : public harness::WindowTest {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { resetProgram(); }
-    void init() { QVERIFY(startProgram()); }
-    void cleanup() { finishTest(); }
 
     void opensEmptyAndGivesMainBack_data()
     {

@@ -1,10 +1,13 @@
 // The window-test harness.
 #include "harness.hpp"
 
-#include <quorvant/record.hpp>
-#include <ui/application.hpp>
-#include <ui/forms.hpp>
 #include <toolkit/registry.hpp>
+#include <ui/application.hpp>
+#include <ui/calibration_window.hpp>
+#include <ui/forms.hpp>
+#include <ui/help_window.hpp>
+#include <ui/main_window.hpp>
+#include <ui/picture_window.hpp>
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
@@ -19,6 +22,25 @@
 #include <cstdlib>
 
 namespace harness {
+
+void WindowTest::init()
+{
+    resetProgram();
+    if (startMain_)
+        QVERIFY(startProgram());
+}
+
+void WindowTest::cleanup() { finishTest(); }
+
+namespace {
+// Records a failure of the running test function, with what was missing.
+void missing(const char* what, const char* windowName, const QString& name)
+{
+    const QString message =
+        QStringLiteral("no %1 %2 in %3").arg(QLatin1String(what), name, QLatin1String(windowName));
+    QTest::qFail(qPrintable(message), __FILE__, __LINE__);
+}
+} // namespace
 
 BoxCatcher::BoxCatcher()
 {
@@ -85,7 +107,7 @@ void resetProgram()
     ui::closeAllForTermination();
     QApplication::processEvents();
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    global::record = {};
+    ui::forms().record = {};
     QLocale::setDefault(QLocale::c());
 }
 
@@ -138,10 +160,10 @@ void pick(const char* windowName, const char* list, const QString& item)
 {
     auto* combo = child<QComboBox>(windowName, list);
     if (!combo)
-        return;
+        return missing("list", windowName, QLatin1String(list));
     const int target = combo->findText(item, Qt::MatchExactly | Qt::MatchCaseSensitive);
     if (target < 0)
-        return;
+        return missing("item", windowName, item);
     // Open the list, move to the item and press Enter, as the user does; choosing the item
     // already shown is a choice too.
     combo->setFocus(Qt::TabFocusReason);
@@ -157,7 +179,7 @@ void type(const char* windowName, const char* field, const QString& text)
     if (auto* list = child<QComboBox>(windowName, field); !edit && list)
         edit = list->lineEdit();
     if (!edit)
-        return;
+        return missing("field", windowName, QLatin1String(field));
     edit->setFocus(Qt::TabFocusReason);
     edit->selectAll();
     QTest::keyClick(edit, Qt::Key_Delete);
@@ -166,8 +188,10 @@ void type(const char* windowName, const char* field, const QString& text)
 
 void click(const char* windowName, const char* button)
 {
-    if (auto* b = child<QAbstractButton>(windowName, button))
-        QTest::mouseClick(b, Qt::LeftButton);
+    auto* b = child<QAbstractButton>(windowName, button);
+    if (!b)
+        return missing("button", windowName, QLatin1String(button));
+    QTest::mouseClick(b, Qt::LeftButton);
 }
 
 bool activate(QWidget* window)

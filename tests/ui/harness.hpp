@@ -36,6 +36,29 @@ private:
     QList<Box> boxes_;
 };
 
+// The three modes, as Main's list names them. Written out here, not taken from the program, so
+// that a misspelt mode in the program fails.
+inline const QString lx = QStringLiteral("Lx Mode (Calculate L)");
+inline const QString cxc = QStringLiteral("Cx Mode (Calculate C)");
+inline const QString cxl = QStringLiteral("Cx Mode (Calculate L)");
+
+// The fixture of every window test: each test function starts with the program's Main open and
+// active (unless the test starts it itself), and fails on any box the test did not take.
+class WindowTest : public QObject {
+    Q_OBJECT
+    Q_DISABLE_COPY(WindowTest)
+
+public:
+    explicit WindowTest(bool startMain = true) : startMain_(startMain) {}
+
+private slots:
+    void init();
+    void cleanup();
+
+private:
+    bool startMain_;
+};
+
 // Closes every window, empties the calibration record, pins the C locale.
 void resetProgram();
 
@@ -59,6 +82,8 @@ void pick(const char* windowName, const char* list, const QString& item);
 // Types into a text field, or into the text of an editable list.
 void type(const char* windowName, const char* field, const QString& text);
 void click(const char* windowName, const char* button);
+// Each of these three fails the test at once when the window, the control or the item is not
+// there: a misspelt name must not pass for a control that did nothing.
 
 // Brings a window to the front and waits until it is active.
 bool activate(QWidget* window);

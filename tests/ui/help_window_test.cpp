@@ -8,14 +8,12 @@
 #include <QAction>
 #include <QSignalSpy>
 
-class HelpWindowTest : public QObject {
+class HelpWindowTest : public harness::WindowTest {
     Q_OBJECT
 
 private slots:
     void aboutWindow()
     {
-        harness::resetProgram();
-        QVERIFY(harness::startProgram());
         harness::child<QAction>("Main", "MnuAbout")->trigger();
         QWidget* help = harness::window("Help");
         auto* label = harness::child<toolkit::Label>("Help", "Label1");

@@ -52,25 +52,22 @@ QString overflowing(QWidget* window)
 }
 } // namespace
 
-class LayoutTest : public QObject {
+class LayoutTest : public harness::WindowTest {
     Q_OBJECT
 
+public:
+    LayoutTest() : WindowTest(/*startMain=*/false) {}
+
 private slots:
-    void init() { resetProgram(); }
-    void cleanup()
-    {
-        QVERIFY(BoxCatcher::instance().take().isEmpty());
-        resetProgram();
-    }
 
     void captionsFit_data()
     {
         QTest::addColumn<QString>("mode");
         QTest::addColumn<QString>("window");
-        QTest::newRow("Main") << "Lx Mode (Calculate L)" << "Main";
-        QTest::newRow("Cal_Lx") << "Lx Mode (Calculate L)" << "Cal_Lx";
-        QTest::newRow("Cal_Cx") << "Cx Mode (Calculate C)" << "Cal_Cx";
-        QTest::newRow("Help") << "Cx Mode (Calculate C)" << "Help";
+        QTest::newRow("Main") << lx << "Main";
+        QTest::newRow("Cal_Lx") << lx << "Cal_Lx";
+        QTest::newRow("Cal_Cx") << cxc << "Cal_Cx";
+        QTest::newRow("Help") << cxc << "Help";
     }
     void captionsFit()
     {

@@ -13,17 +13,12 @@
 
 using namespace harness;
 
-class LifetimeTest : public QObject {
+class LifetimeTest : public harness::WindowTest {
     Q_OBJECT
 
 private slots:
     // The program's termination handling without its quit; a second installation is ignored.
     void initTestCase() { toolkit::onTerminationRequest(ui::closeAllForTermination); }
-    void init()
-    {
-        resetProgram();
-        QVERIFY(startProgram());
-    }
 
     void closing_data()
     {

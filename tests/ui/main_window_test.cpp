@@ -3,6 +3,7 @@
 #include "harness.hpp"
 
 #include <quorvant/record.hpp>
+#include <ui/forms.hpp>
 
 #include <QAction>
 #include <QApplication>
@@ -12,8 +13,6 @@
 using namespace harness;
 
 namespace {
-const QString lx = "Lx Mode (Calculate L)", cxc = "Cx Mode (Calculate C)",
-              cxl = "Cx Mode (Calculate L)";
 // The warnings as their boxes show them.
 const QString noRecord =
     "Division by Zero!, No correct value!\n\n - Use (.) instead of (,) for dot."
@@ -23,7 +22,7 @@ const QString outOfRange =
 const quorvant::CalibrationRecord calibration{.C1 = 0.001, .L1 = 100}; // uF, uH
 } // namespace
 
-class MainWindowTest : public QObject {
+class MainWindowTest : public harness::WindowTest {
     Q_OBJECT
     static QWidget* widget(const char* name) { return child<QWidget>("Main", name); }
     static QLineEdit* field(const char* name) { return child<QLineEdit>("Main", name); }
@@ -46,12 +45,6 @@ class MainWindowTest : public QObject {
     }
 
 private slots:
-    void init()
-    {
-        resetProgram();
-        QVERIFY(startProgram());
-    }
-    void cleanup() { QCOMPARE(BoxCatcher::instance().take().size(), 0); }
 
     void modes_data()
     {
@@ -115,7 +108,7 @@ private slots:
     {
         QFETCH(QString, focus);
         QFETCH(Qt::KeyboardModifiers, modifiers);
-        global::record = calibration; // no warning box takes the activation from Main
+        ui::forms().record = calibration; // no warning box takes the activation from Main
         // Each run changes a field, which is put back at once so that a second run shows too.
         int runs = 0;
         QObject scope;
@@ -174,7 +167,7 @@ private slots:
         QFETCH(QString, result);
         QFETCH(QString, warning);
         QLocale::setDefault(result.contains(',') ? QLocale(QLocale::German) : QLocale::c());
-        global::record = warning == noRecord ? quorvant::CalibrationRecord() : calibration;
+        ui::forms().record = warning == noRecord ? quorvant::CalibrationRecord() : calibration;
         pick("Main", "Combo1", mode);
         const bool c = mode == cxc;
         type("Main", "Text1", frequency.section(' ', 0, 0));

@@ -9,7 +9,7 @@
 
 using namespace harness;
 
-const QStringList modes{"Cx Mode (Calculate C)", "Cx Mode (Calculate L)", "Lx Mode (Calculate L)"};
+const QStringList modes{cxc, cxl, lx};
 
 // Each mode's window: its name, its picture (the resource ":/" + svg + ".svg") and the picture's
 // own size in pixels, its client area's place and size, and Frame1's and Image1's sizes, in twips.
@@ -32,13 +32,10 @@ static QString choose(int mode)
     return openWindows().join(' ').remove("Main").trimmed();
 }
 
-class PictureWindowsTest : public QObject {
+class PictureWindowsTest : public harness::WindowTest {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { resetProgram(); }
-    void init() { QVERIFY(startProgram()); }
-    void cleanup() { finishTest(); }
 
     // The first mode's window is moved before the second choice. Chosen again, it stays where it
     // is and is not brought to the front; closed by the change, it opens at its place again.
@@ -62,7 +59,7 @@ private slots:
         QVERIFY(first != second || QApplication::activeWindow() != w);
         QCOMPARE(w->geometry(), QRect(first == second ? moved : p.at / 15, p.client / 15));
         QCOMPARE(w->windowTitle(), modes[second]);
-        QCOMPARE(w->windowType(), Qt::Tool);
+        QCOMPARE(w->windowType(), Qt::Window); // an ordinary window, not kept above Main
         QVERIFY(!(w->windowFlags() & (Qt::WindowCloseButtonHint | Qt::WindowSystemMenuHint)));
         QCOMPARE(child<QWidget>(p.name, "Frame1")->geometry(), QRect(QPoint(8, 8), p.frame / 15));
         auto* area = child<toolkit::ImageArea>(p.name, "Image1");

@@ -5,6 +5,7 @@
 #include "harness.hpp"
 
 #include <quorvant/record.hpp>
+#include <ui/forms.hpp>
 
 #include <QApplication>
 #include <QComboBox>
@@ -19,7 +20,7 @@
 
 using namespace harness;
 
-class RandomUserTest : public QObject {
+class RandomUserTest : public harness::WindowTest {
     Q_OBJECT
 
     std::mt19937_64 rng_;
@@ -170,14 +171,16 @@ class RandomUserTest : public QObject {
         if (const bool on = window("Main")->isEnabled();
             on == (window("Cal_Lx") || window("Cal_Cx")))
             return "Main is enabled: " + QString::number(on);
-        if (!std::exchange(recordMayChange_, false) && !(global::record == record_))
+        if (!std::exchange(recordMayChange_, false) && !(ui::forms().record == record_))
             return "the calibration record changed without Calculate";
-        record_ = global::record;
+        record_ = ui::forms().record;
         return {};
     }
 
+public:
+    RandomUserTest() : WindowTest(/*startMain=*/false) {}
+
 private slots:
-    void cleanup() { finishTest(); }
 
     void run()
     {
@@ -188,7 +191,7 @@ private slots:
             resetProgram();
             QLocale::setDefault(QLocale(locale));
             rng_.seed(seed + more);
-            record_ = global::record;
+            record_ = ui::forms().record;
             QVERIFY(startProgram());
             for (int i = 0; i < actions; ++i) {
                 step();

@@ -2,50 +2,53 @@
 #pragma once
 
 #include "quorvant/record.hpp"
+#include "quorvant/result.hpp"
+#include "quorvant/units.hpp"
 
+#include <optional>
 #include <string>
 #include <string_view>
 
 namespace quorvant {
 
-inline constexpr std::string_view modeLxSeries = "Lx Mode (Calculate L)";
-inline constexpr std::string_view modeCxParallel = "Cx Mode (Calculate C)";
-inline constexpr std::string_view modeLxParallel = "Cx Mode (Calculate L)";
-
-// The texts the measurement reads from the main window.
-struct MeasurementInputs {
-    std::string_view mode;          // Combo1
-    std::string_view frequency;     // Text1
-    std::string_view frequencyUnit; // Combo2
-    std::string_view stray;         // Text7, nH
-    std::string_view inductanceUnit;  // Combo3
-    std::string_view capacitanceUnit; // Combo4
+// The measuring modes, in the order of the main window's list.
+enum class Mode {
+    CxParallel, // "Cx Mode (Calculate C)": unknown capacitor in parallel with L1 and C1
+    LxParallel, // "Cx Mode (Calculate L)": unknown inductor in parallel with L1 and C1
+    LxSeries,   // "Lx Mode (Calculate L)": unknown inductor in series with L1
 };
 
-// The main window's working values; each calculation writes one before it reads it.
-struct MeasurementValues {
-    double F3 = 0; // MHz
-    double Cx = 0; // uF
-    double Lx = 0; // uH
-    double Ls = 0; // uH
+inline constexpr Mode modes[] = {Mode::CxParallel, Mode::LxParallel, Mode::LxSeries};
+
+std::string_view modeName(Mode mode);
+
+// The mode a text names, compared exactly, case included.
+std::optional<Mode> parseMode(std::string_view text);
+
+enum class Quantity { Inductance, Capacitance };
+
+// What a mode measures: the capacitance in "Cx Mode (Calculate C)", an inductance otherwise.
+Quantity measuredQuantity(Mode mode);
+
+// What the measurement reads: the typed frequency and stray inductance (nH) as texts, and the
+// units chosen for the frequency and for the result (nullopt: a text that is none of the items).
+struct MeasurementInput {
+    std::string_view frequency;
+    std::optional<Unit> frequencyUnit;
+    std::string_view stray; // read in the series mode only
+    std::optional<Unit> resultUnit;
 };
 
-struct MeasurementOutcome {
-    enum class Kind {
-        Text2,   // `text` is the new text of the inductance result
-        Text4,   // `text` is the new text of the capacitance result
-        Warning, // `text` is the warning to show
-        Nothing, // unknown mode, or the result's unit list shows none of its items
-    };
-    Kind kind = Kind::Nothing;
-    std::string text;
-
-    friend bool operator==(const MeasurementOutcome&, const MeasurementOutcome&) = default;
+struct Measurement {
+    ResultCode code = ResultCode::Ok;
+    Quantity quantity = Quantity::Capacitance;
+    double value = 0;                // uH or uF; meaningful when the code is Ok
+    std::optional<std::string> text; // the value in the result unit; nullopt: no result unit
 };
 
-// Runs one measurement: reads C1 and L1 of `record`, updates `values`. A frequency or stray value
-// beyond the double range, or a result without a finite text, answers with messages::outOfRange.
-MeasurementOutcome measure(const MeasurementInputs& in, const CalibrationRecord& record,
-                           MeasurementValues& values, std::string_view decimalSeparator);
+// Runs one measurement with C1 and L1 of `record`. A zero divisor answers ZeroDivisor; a number
+// or a result beyond the double range, or one without a finite text, answers OutOfRange.
+Measurement measure(Mode mode, const MeasurementInput& in, const CalibrationRecord& record,
+                    std::string_view decimalSeparator);
 
 } // namespace quorvant

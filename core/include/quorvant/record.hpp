@@ -16,8 +16,3 @@ struct CalibrationRecord {
 };
 
 } // namespace quorvant
-
-// The program-wide record. Only the calibration windows write it.
-namespace global {
-extern quorvant::CalibrationRecord record;
-}

@@ -1,0 +1,31 @@
+// What differs between desktops: the platform the program runs on, and the window states only
+// X11 lets an application ask for.
+#pragma once
+
+#include <QByteArray>
+
+#include <functional>
+#include <optional>
+
+class QWidget;
+
+namespace toolkit {
+
+// The Qt platform to choose before the application exists, from the session's environment
+// (`variable` answers a name with its value, empty when unset). On a Wayland session with an X
+// server (XWayland) the windows run on X11, where they keep their places and plain title bars;
+// a platform the user chose is kept. nullopt: leave it to Qt.
+std::optional<QByteArray> preferredPlatform(const std::function<QByteArray(const char*)>& variable);
+
+// Sets QT_QPA_PLATFORM as preferredPlatform() says for the process's own environment.
+void choosePlatform();
+
+// Keeps a window out of the task bar and the pager. Call after winId() and before the first
+// show; does nothing where the platform has no such state.
+void skipTaskBar(QWidget* window);
+
+// Makes a window stay above `owner` (its transient parent) without being its child, so that it
+// is not disabled with it. Call before the first show.
+void keepAbove(QWidget* window, QWidget* owner);
+
+} // namespace toolkit

@@ -1,0 +1,102 @@
+// The controls the windows are built from.
+#include <toolkit/controls.hpp>
+
+#include <toolkit/geometry.hpp>
+#include <toolkit/text.hpp>
+
+#include <QCompleter>
+#include <QPainter>
+
+namespace toolkit {
+
+Label::Label(QWidget* parent) : QLabel(parent)
+{
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setTextFormat(Qt::PlainText);
+}
+
+void Label::setCaption(const QString& caption)
+{
+    caption_ = caption;
+    setText(displayText(caption));
+}
+
+ComboBox::ComboBox(QWidget* parent, const QStringList& items, bool typable) : QComboBox(parent)
+{
+    addItems(items);
+    setEditable(typable);
+    if (typable) {
+        // Typed text is a unit the calculation reads as it stands, never a new item of the list.
+        setInsertPolicy(QComboBox::NoInsert);
+        // No completion: "u" stays "u". A completer with nothing to offer is still needed, since
+        // the list matches a typed text against its items on Enter with the completer's case
+        // sensitivity, and would otherwise swap a typed "UH" for the item "uH".
+        auto* completer = new QCompleter(QStringList(), this);
+        completer->setCaseSensitivity(Qt::CaseSensitive);
+        setCompleter(completer);
+    }
+    connect(this, &QComboBox::activated, this, &ComboBox::clicked);
+}
+
+void ComboBox::selectText(const QString& text)
+{
+    const int index = findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (index < 0)
+        return;
+    setCurrentIndex(index);
+    emit clicked();
+}
+
+Frame::Frame(QWidget* parent) : QFrame(parent) { setFrameStyle(QFrame::Box | QFrame::Sunken); }
+
+ImageArea::ImageArea(QWidget* parent, const QString& resource)
+    : QWidget(parent), renderer_(resource)
+{
+    renderer_.setAspectRatioMode(Qt::IgnoreAspectRatio);
+}
+
+void ImageArea::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    renderer_.render(&painter, QRectF(rect()));
+}
+
+void nameUnitList(QComboBox* list, const QString& fieldName)
+{
+    const QString name = fieldName + QStringLiteral(" unit");
+    list->setAccessibleName(name);
+    list->setAccessibleDescription(name);
+}
+
+void place(QWidget* widget, const char* name, int left, int top, int width, int height)
+{
+    widget->setObjectName(QString::fromLatin1(name));
+    widget->setGeometry(rectFromTwips(left, top, width, height));
+}
+
+Label* makeLabel(QWidget* parent, const char* name, const char* caption, int left, int top,
+                 int width, int height)
+{
+    auto* label = new Label(parent);
+    label->setCaption(QString::fromLatin1(caption));
+    place(label, name, left, top, width, height);
+    return label;
+}
+
+QPushButton* makeButton(QWidget* parent, const char* name, const char* caption, int left, int top,
+                        int width, int height)
+{
+    auto* button = new QPushButton(QString::fromLatin1(caption), parent);
+    button->setAutoDefault(false);
+    place(button, name, left, top, width, height);
+    return button;
+}
+
+QLineEdit* makeTextField(QWidget* parent, bool displayOnly)
+{
+    auto* field = new QLineEdit(parent);
+    field->setReadOnly(displayOnly);
+    return field;
+}
+
+} // namespace toolkit

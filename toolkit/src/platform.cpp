@@ -1,0 +1,78 @@
+// Platform choice and the X11 window states the window managers read.
+#include <toolkit/platform.hpp>
+
+#include <QGuiApplication>
+#include <QWidget>
+#include <QWindow>
+
+#ifdef QUORVANT_HAVE_XCB
+#include <xcb/xcb.h>
+
+#include <QtGui/qguiapplication_platform.h>
+#endif
+
+#include <cstring>
+
+namespace toolkit {
+
+std::optional<QByteArray> preferredPlatform(const std::function<QByteArray(const char*)>& variable)
+{
+    if (!variable("QT_QPA_PLATFORM").isEmpty())
+        return std::nullopt;
+    const bool wayland =
+        variable("XDG_SESSION_TYPE") == "wayland" || !variable("WAYLAND_DISPLAY").isEmpty();
+    if (wayland && !variable("DISPLAY").isEmpty())
+        return QByteArrayLiteral("xcb");
+    return std::nullopt;
+}
+
+void choosePlatform()
+{
+    const auto platform = preferredPlatform([](const char* name) { return qgetenv(name); });
+    if (platform)
+        qputenv("QT_QPA_PLATFORM", *platform);
+}
+
+#ifdef QUORVANT_HAVE_XCB
+namespace {
+xcb_connection_t* x11Connection()
+{
+    auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    return x11 ? x11->connection() : nullptr;
+}
+
+xcb_atom_t atom(xcb_connection_t* connection, const char* name)
+{
+    const auto cookie =
+        xcb_intern_atom(connection, 0, static_cast<uint16_t>(std::strlen(name)), name);
+    xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(connection, cookie, nullptr);
+    const xcb_atom_t result = reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
+    std::free(reply);
+    return result;
+}
+} // namespace
+
+void skipTaskBar(QWidget* window)
+{
+    xcb_connection_t* connection = x11Connection();
+    if (!connection)
+        return;
+    const xcb_atom_t states[] = {atom(connection, "_NET_WM_STATE_SKIP_TASKBAR"),
+                                 atom(connection, "_NET_WM_STATE_SKIP_PAGER")};
+    // Qt keeps a state set before the window is mapped and adds its own to it.
+    xcb_change_property(connection, XCB_PROP_MODE_REPLACE, static_cast<xcb_window_t>(window->winId()),
+                        atom(connection, "_NET_WM_STATE"), XCB_ATOM_ATOM, 32, 2, states);
+    xcb_flush(connection);
+}
+#else
+void skipTaskBar(QWidget*) {}
+#endif
+
+void keepAbove(QWidget* window, QWidget* owner)
+{
+    window->winId();
+    owner->winId();
+    window->windowHandle()->setTransientParent(owner->windowHandle());
+}
+
+} // namespace toolkit

@@ -1,0 +1,26 @@
+// Application-wide settings and the program's life: what it is called, the font every window
+// uses, the icon, and when it ends.
+#pragma once
+
+#include <functional>
+
+class QApplication;
+
+namespace ui {
+
+// Runs the program: chooses the platform, creates the application with its settings, opens Main
+// and runs the event loop until the last window is closed. `started` runs once Main is open.
+int run(int argc, char* argv[], const std::function<void()>& started = {});
+
+// Name, version, icon, the dialog font and what screen readers are told; called once before the
+// first window is created.
+void setUpApplication(QApplication& app);
+
+// The program ends when its last window is closed, whatever kind of window it is, and a
+// termination request closes the windows in order.
+void connectLifetime(QApplication& app);
+
+// Closes Main as a termination request does, then every other open window.
+void closeAllForTermination();
+
+} // namespace ui

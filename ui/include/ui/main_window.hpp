@@ -1,0 +1,81 @@
+// Main: the measuring mode, the frequency entry, the results, the calibration display, and the
+// way to every other window.
+#pragma once
+
+#include <quorvant/record.hpp>
+#include <toolkit/window.hpp>
+
+class QAction;
+class QLineEdit;
+class QPushButton;
+
+namespace toolkit {
+class ComboBox;
+class Frame;
+class KeyPreview;
+class Label;
+} // namespace toolkit
+
+namespace ui {
+
+class MainWindow : public toolkit::Window {
+    Q_OBJECT
+    Q_DISABLE_COPY(MainWindow)
+
+public:
+    // Reads C1 and L1 from `record` for every measurement; never writes it.
+    explicit MainWindow(const quorvant::CalibrationRecord& record);
+    void startUp() override;
+
+    // What a calibration window hands back on "Return".
+    void showCalibration(const QString& f1KHz, const QString& c1PF, const QString& l1UH);
+
+protected:
+    void queryUnload(int reason) override;
+
+private:
+    void Form_Load();
+    void Combo1_Click();
+    void form_keyup(int keyCode, Qt::KeyboardModifiers shift);
+    void Command1_Click();
+    void Command2_Click();
+    void Command3_Click();
+    void MnuAbout_Click();
+
+    void buildControls();
+    void nameForScreenReaders();
+    void setTabOrder();
+
+    toolkit::Frame* Frame1 = nullptr;
+    toolkit::Label* Label1 = nullptr;
+    toolkit::Label* Label2 = nullptr;
+    toolkit::Label* Label3 = nullptr;
+    toolkit::Label* Label4 = nullptr;
+    toolkit::Label* Label5 = nullptr;
+    toolkit::Label* Label6 = nullptr;
+    toolkit::Label* Label7 = nullptr;
+    toolkit::Label* Label8 = nullptr;
+    toolkit::Label* Label9 = nullptr;
+    toolkit::Label* Label10 = nullptr;
+    toolkit::Label* Label11 = nullptr;
+    QLineEdit* Text1 = nullptr;
+    QLineEdit* Text2 = nullptr;
+    QLineEdit* Text3 = nullptr;
+    QLineEdit* Text4 = nullptr;
+    QLineEdit* Text5 = nullptr;
+    QLineEdit* Text6 = nullptr;
+    QLineEdit* Text7 = nullptr;
+    toolkit::ComboBox* Combo1 = nullptr;
+    toolkit::ComboBox* Combo2 = nullptr;
+    toolkit::ComboBox* Combo3 = nullptr;
+    toolkit::ComboBox* Combo4 = nullptr;
+    QPushButton* Command1 = nullptr;
+    QPushButton* Command2 = nullptr;
+    QPushButton* Command3 = nullptr;
+    QAction* MnuAbout = nullptr;
+    toolkit::KeyPreview* keyPreview_ = nullptr;
+
+    const quorvant::CalibrationRecord& record_;
+};
+
+} // namespace ui

@@ -1,0 +1,206 @@
+// Cal_Lx and Cal_Cx: one class, set up by calibration method.
+#include <ui/calibration_window.hpp>
+
+#include <ui/forms.hpp>
+#include <ui/main_window.hpp>
+#include <ui/units.hpp>
+
+#include <quorvant/messages.hpp>
+#include <quorvant/units.hpp>
+#include <toolkit/accessibility.hpp>
+#include <toolkit/controls.hpp>
+#include <toolkit/message.hpp>
+#include <toolkit/text.hpp>
+
+namespace ui {
+
+using quorvant::CalibrationMethod;
+using quorvant::UnitKind;
+using toolkit::makeButton;
+using toolkit::makeLabel;
+using toolkit::place;
+
+namespace {
+QString caption(CalibrationMethod method)
+{
+    const QString author = QStringLiteral("* by Dorvin Keltsby - QQ9QQQ *");
+    if (method == CalibrationMethod::SeriesInductor)
+        return QStringLiteral("Calibrating Quorvant   -   Lx series") + QString(32, QLatin1Char(' ')) +
+               author;
+    return QStringLiteral("Calibrating Quorvant   -   Cx parallel") + QString(26, QLatin1Char(' ')) +
+           author;
+}
+
+bool series(CalibrationMethod method) { return method == CalibrationMethod::SeriesInductor; }
+
+std::optional<quorvant::Unit> unitOf(const QComboBox* list, UnitKind kind)
+{
+    return quorvant::parseUnit(toolkit::stdText(list->currentText()), kind);
+}
+} // namespace
+
+CalibrationWindow::CalibrationWindow(CalibrationMethod method, quorvant::CalibrationRecord& record,
+                                     QWidget* main)
+    : Window(caption(method), {7590, 4125}, toolkit::Style::Owned), method_(method),
+      record_(record)
+{
+    setObjectName(series(method) ? QStringLiteral("Cal_Lx") : QStringLiteral("Cal_Cx"));
+    setOwner(main);
+    buildControls();
+    nameForScreenReaders();
+    connect(Command1, &QPushButton::clicked, this, &CalibrationWindow::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &CalibrationWindow::Command2_Click);
+    connect(Command3, &QPushButton::clicked, this, &CalibrationWindow::Command3_Click);
+}
+
+void CalibrationWindow::buildControls()
+{
+    QWidget* w = client();
+    Frame1 = new toolkit::Frame(w);
+    place(Frame1, "Frame1", 120, 0, 7335, 3975);
+    QWidget* f = Frame1;
+    const UnitKind referenceKind = series(method_) ? UnitKind::Inductance : UnitKind::Capacitance;
+
+    Label1 = makeLabel(f, "Label1", "Enter Freq 1", 120, 360, 975, 375);
+    Combo1 = new toolkit::ComboBox(f, unitList(UnitKind::Frequency), false);
+    place(Combo1, "Combo1", 2400, 240, 975, 315);
+    Label2 = makeLabel(f, "Label2", "Enter Freq 2", 3840, 360, 975, 255);
+    Combo2 = new toolkit::ComboBox(f, unitList(UnitKind::Frequency), false);
+    place(Combo2, "Combo2", 6120, 240, 975, 315);
+    Label3 = makeLabel(f, "Label3", series(method_) ? "Enter L0" : "Enter C0", 120, 1200, 855, 255);
+    Text6 = toolkit::makeTextField(f);
+    place(Text6, "Text6", 1200, 1080, 1095, 315);
+    Combo6 = new toolkit::ComboBox(f, unitList(referenceKind), false);
+    place(Combo6, "Combo6", 2400, 1080, 975, 315);
+    Label4 = makeLabel(f, "Label4", "C1 Value", 120, 2640, 855, 375);
+    Combo4 = new toolkit::ComboBox(f, unitList(UnitKind::Capacitance), false);
+    place(Combo4, "Combo4", 2280, 2520, 975, 315);
+    Label5 = makeLabel(f, "Label5", "L1+Ls Value", 3720, 2640, 975, 255);
+    Text5 = toolkit::makeTextField(f, /*displayOnly=*/true);
+    place(Text5, "Text5", 4800, 2520, 1095, 315);
+    // The one list whose text may be typed: a typed unit that is no item leaves Text5 as it is.
+    Combo5 = new toolkit::ComboBox(f, unitList(UnitKind::Inductance), /*typable=*/true);
+    place(Combo5, "Combo5", 6120, 2520, 975, 315);
+    Command1 = makeButton(f, "Command1", "Calculate", 480, 3360, 1335, 375);
+    Command2 = makeButton(f, "Command2", "Reset", 3000, 3360, 1335, 375);
+    Command3 = makeButton(f, "Command3", "Return", 5400, 3360, 1335, 375);
+
+    // These three lie on the window itself, in front of the frame.
+    Text1 = toolkit::makeTextField(w);
+    place(Text1, "Text1", 1320, 240, 1095, 315);
+    Text2 = toolkit::makeTextField(w);
+    place(Text2, "Text2", 5040, 240, 1095, 315);
+    Text4 = toolkit::makeTextField(w, /*displayOnly=*/true);
+    place(Text4, "Text4", 1080, 2520, 1095, 315);
+    for (QWidget* front : {Text1, Text2, Text4})
+        front->raise();
+
+    QWidget* order[] = {Text1,  Text2,  Text4,  Command1, Command2, Command3, Text5,
+                        Combo1, Combo2, Combo4, Combo5,   Text6,    Combo6};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
+}
+
+void CalibrationWindow::nameForScreenReaders()
+{
+    Label1->setBuddy(Text1);
+    Label2->setBuddy(Text2);
+    Label3->setBuddy(Text6);
+    Label4->setBuddy(Text4);
+    Label5->setBuddy(Text5);
+    // Qt finds a buddy label only beside its field; these three lie outside the labels' frame.
+    Text1->setAccessibleName(Label1->text());
+    Text2->setAccessibleName(Label2->text());
+    Text4->setAccessibleName(Label4->text());
+    // A label has one buddy, so each unit list is named in words by its field.
+    toolkit::nameUnitList(Combo1, Label1->text());
+    toolkit::nameUnitList(Combo2, Label2->text());
+    toolkit::nameUnitList(Combo6, Label3->text());
+    toolkit::nameUnitList(Combo4, Label4->text());
+    toolkit::nameUnitList(Combo5, Label5->text());
+}
+
+void CalibrationWindow::startUp()
+{
+    Form_Load();
+    Text1->setFocus(Qt::OtherFocusReason);
+}
+
+void CalibrationWindow::Form_Load()
+{
+    placeClientAt(2340, 3075);
+    showNonModal();
+    Combo1->selectText(QStringLiteral("Hz"));
+    Combo2->selectText(QStringLiteral("Hz"));
+    Combo4->selectText(QStringLiteral("pF"));
+    Combo5->selectText(QStringLiteral("uH"));
+    Combo6->selectText(series(method_) ? QStringLiteral("uH") : QStringLiteral("pF"));
+}
+
+void CalibrationWindow::Command1_Click()
+{
+    const std::string f1 = toolkit::stdText(Text1->text());
+    const std::string f2 = toolkit::stdText(Text2->text());
+    const std::string reference = toolkit::stdText(Text6->text());
+    const UnitKind referenceKind = series(method_) ? UnitKind::Inductance : UnitKind::Capacitance;
+    const quorvant::CalibrationInput in{f1,
+                                        unitOf(Combo1, UnitKind::Frequency),
+                                        f2,
+                                        unitOf(Combo2, UnitKind::Frequency),
+                                        reference,
+                                        unitOf(Combo6, referenceKind),
+                                        unitOf(Combo4, UnitKind::Capacitance),
+                                        unitOf(Combo5, UnitKind::Inductance)};
+
+    const auto result = quorvant::calibrate(method_, in, record_, toolkit::decimalSeparator());
+    if (!quorvant::ok(result.code)) {
+        toolkit::warn(this, toolkit::qtText(quorvant::messages::warningTitle),
+                      toolkit::qtText(quorvant::messages::forCalibration(method_, result.code)));
+        return;
+    }
+    QStringList heard;
+    if (result.c1) {
+        Text4->setText(toolkit::qtText(*result.c1));
+        heard << Label4->text() + QLatin1Char(' ') + Text4->text() + QLatin1Char(' ') +
+                     Combo4->currentText();
+    }
+    if (result.l1) {
+        Text5->setText(toolkit::qtText(*result.l1));
+        heard << Label5->text() + QLatin1Char(' ') + Text5->text() + QLatin1Char(' ') +
+                     Combo5->currentText();
+    }
+    if (!heard.isEmpty())
+        toolkit::announce(this, heard.join(QStringLiteral(", ")));
+}
+
+void CalibrationWindow::Command2_Click()
+{
+    Text1->setText(QString());
+    Text2->setText(QString());
+    Text4->setText(QString());
+    Text5->setText(QString());
+    repaintNow();
+}
+
+void CalibrationWindow::Command3_Click()
+{
+    const auto summary = quorvant::summarize(record_, toolkit::decimalSeparator());
+    if (MainWindow* main = forms().main.get()) {
+        main->showCalibration(toolkit::qtText(summary.f1KHz), toolkit::qtText(summary.c1PF),
+                              toolkit::qtText(summary.l1UH));
+        main->setWindowEnabled(true);
+    }
+    (series(method_) ? forms().calLx : forms().calCx).close();
+}
+
+void CalibrationWindow::queryUnload(int)
+{
+    // However this window goes (Return, the window manager's close, a termination request),
+    // the main window must not be left disabled with no way back.
+    if (MainWindow* main = forms().main.get()) {
+        main->setWindowEnabled(true);
+        main->activateWindow();
+    }
+}
+
+} // namespace ui

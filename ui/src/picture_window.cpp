@@ -1,0 +1,68 @@
+// The three circuit picture windows: built alike, they differ in caption, sizes and picture.
+#include <ui/picture_window.hpp>
+
+#include <toolkit/accessibility.hpp>
+#include <toolkit/controls.hpp>
+#include <toolkit/text.hpp>
+
+namespace ui {
+
+namespace {
+struct Layout {
+    const char* name;
+    int clientWidth, clientHeight; // twips
+    int left, top;                 // client area on screen, twips
+    int frameWidth, frameHeight;
+    int imageWidth, imageHeight;
+    const char* resource;
+    const char* wiring; // the picture in words, for screen readers
+};
+
+const Layout& layoutOf(quorvant::Mode mode)
+{
+    // In the order of the modes: Cx Mode (Calculate C), Cx Mode (Calculate L), Lx Mode.
+    static const Layout layouts[] = {
+        {"CxC_Image", 5550, 3105, 2550, 4830, 5295, 2895, 5055, 2535, ":/cxc.svg",
+         "The unknown capacitor Cx goes from switch terminal B to ground. Switched to B, Cx is in "
+         "parallel with the oscillator's coil L1 and capacitor C1; in the drawn position, on "
+         "terminal A, the switch is open."},
+        {"CxL_Image", 5430, 3240, 2550, 4830, 5175, 3015, 4935, 2655, ":/cxl.svg",
+         "The unknown inductor Lx goes from switch terminal B to ground. Switched to B, Lx is in "
+         "parallel with the oscillator's coil L1 and capacitor C1; in the drawn position, on "
+         "terminal A, the switch is open."},
+        {"Lx_Image", 4485, 3600, 7050, 5325, 4215, 3375, 3975, 3015, ":/lx.svg",
+         "The unknown inductor Lx goes from switch terminal B to ground. Switched to B, Lx is in "
+         "series between the oscillator's coil L1 and ground; in the drawn position, on terminal "
+         "A, L1 goes straight to ground. C1 and the oscillator hang from the other end of L1."},
+    };
+    return layouts[static_cast<int>(mode)];
+}
+} // namespace
+
+PictureWindow::PictureWindow(quorvant::Mode mode)
+    : Window(toolkit::qtText(quorvant::modeName(mode)),
+             {layoutOf(mode).clientWidth, layoutOf(mode).clientHeight}, toolkit::Style::Plain),
+      mode_(mode)
+{
+    const Layout& layout = layoutOf(mode);
+    setObjectName(QString::fromLatin1(layout.name));
+    auto* frame = new toolkit::Frame(client());
+    toolkit::place(frame, "Frame1", 120, 120, layout.frameWidth, layout.frameHeight);
+    auto* image = new toolkit::ImageArea(frame, QString::fromLatin1(layout.resource));
+    toolkit::place(image, "Image1", 120, 240, layout.imageWidth, layout.imageHeight);
+    image->setAccessibleName(QStringLiteral("Wiring diagram"));
+    image->setAccessibleDescription(QString::fromLatin1(layout.wiring));
+}
+
+void PictureWindow::startUp() { Form_Load(); }
+
+void PictureWindow::Form_Load()
+{
+    const Layout& layout = layoutOf(mode_);
+    placeClientAt(layout.left, layout.top);
+    showNonModal();
+    toolkit::announce(this, windowTitle() + QStringLiteral(" wiring diagram. ") +
+                                QString::fromLatin1(layout.wiring));
+}
+
+} // namespace ui
