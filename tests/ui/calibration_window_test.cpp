@@ -77,14 +77,20 @@ private slots:
     // must not turn "UH" into "uH") leaves L1 unshown while C1 is shown and L1 still calculated.
     void calibrateThenMeasure_data()
     {
-        QTest::addColumn<QString>("typed"); // into L1's unit list; '\r' is Enter; then left
+        QTest::addColumn<QString>("typed"); // into L1's unit list, '\r' Enter, then left; - none
         QTest::addColumn<QString>("mode");
         QTest::addColumn<QString>("shown"); // window's C1|L1, Main's F1|C1|L1 and Lx|Cx
 
-        QTest::newRow("Cal_Lx") << "" << lx << "569.9|177.778|500|569.9|177.7778|100|";
-        QTest::newRow("Cal_Cx") << "" << cxc << "1777.8|56.993|500|1777.8|56.9932||1000";
+        QTest::newRow("Cal_Lx") << "-" << lx << "569.9|177.778|500|569.9|177.7778|100|";
+        QTest::newRow("Cal_Cx") << "-" << cxc << "1777.8|56.993|500|1777.8|56.9932||1000";
         QTest::newRow("Cal_Lx, UH, Enter") << "UH\r" << lx << "569.9||500|569.9|177.7778|100|";
-        QTest::newRow("Cal_Cx, UH") << "UH" << cxc << "1777.8||500|1777.8|56.9932||1000";
+        // Typed text stays as typed: no completion, no case change, no item swapped in on Enter
+        // or on leaving the list; only an exact item shows L1.
+        const QString main = "|500|1777.8|56.9932||1000";
+        for (const char* typed : {"u", "n", "m\r", "U", "uh\r", "UH", " uH", "uH ", ""})
+            QTest::addRow("Cal_Cx, '%s'", typed) << typed << cxc << "1777.8|" + main;
+        QTest::newRow("Cal_Cx, nH") << "nH" << cxc << "1777.8|56993.2" + main;
+        QTest::newRow("Cal_Cx, mH, Enter") << "mH\r" << cxc << "1777.8|0.056993" + main;
     }
     void calibrateThenMeasure()
     {
@@ -94,11 +100,13 @@ private slots:
         const QString reference = mode == lx ? "100" : "1000";
 
         const char* cal = calibrate(mode);
-        if (!typed.isEmpty()) { // the list's own text field has no name
+        if (typed != "-") { // the list's own text field has no name
             child<QComboBox>(cal, "Combo5")->lineEdit()->setObjectName("Combo5Text");
             type(cal, "Combo5Text", typed);
         }
         calculate(cal, "500|400|" + reference); // typing F1 leaves the unit list
+        if (typed != "-")
+            QCOMPARE(text(cal, "Combo5"), QString(typed).remove('\r'));
         const QString seen = fields(cal, "Text4|Text5");
         click(cal, "Command2"); // Reset
         QCOMPARE(fields(cal, "Text1|Text2|Text4|Text5|Text6|Combo1"), "||||" + reference + "|KHz");

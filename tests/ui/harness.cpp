@@ -60,8 +60,14 @@ QList<Box> BoxCatcher::take() { return std::exchange(boxes_, {}); }
 void BoxCatcher::poll()
 {
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-    if (!box || !box->isVisible())
+    if (!box || !box->isVisible() || polling_)
         return;
+    if (inspector_) {
+        // The inspector may wait in an event loop of its own, where this timer fires again.
+        polling_ = true;
+        std::exchange(inspector_, {})(box);
+        polling_ = false;
+    }
     boxes_.append({box->windowTitle(), box->text(), box->icon(),
                    static_cast<int>(box->buttons().size())});
     if (QAbstractButton* ok = box->button(QMessageBox::Ok))

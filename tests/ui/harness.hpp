@@ -8,6 +8,8 @@
 #include <QString>
 #include <QTest>
 
+#include <functional>
+
 class QLineEdit;
 class QWidget;
 
@@ -30,10 +32,14 @@ public:
     BoxCatcher();
     static BoxCatcher& instance();
     QList<Box> take();
+    // Runs once on the next box, before it is dismissed.
+    void inspectNext(std::function<void(QMessageBox*)> inspector) { inspector_ = std::move(inspector); }
 
 private:
     void poll();
     QList<Box> boxes_;
+    std::function<void(QMessageBox*)> inspector_;
+    bool polling_ = false;
 };
 
 // The three modes, as Main's list names them. Written out here, not taken from the program, so

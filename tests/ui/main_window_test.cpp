@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QLocale>
 
@@ -138,6 +139,43 @@ private slots:
             for (Qt::Key key : {Qt::Key_F1, Qt::Key_F5})
                 QTest::keyClick(target, key, modifiers);
         QCOMPARE(runs, 2);
+    }
+
+    // F1 and F5 act while one of Main's lists is open, its drop-down having the keyboard.
+    void keysOverAnOpenList_data()
+    {
+        QTest::addColumn<QString>("list");
+        QTest::addColumn<QString>("mode");
+        QTest::addColumn<QString>("result"); // the field F1 writes
+        QTest::newRow("Combo1") << "Combo1" << cxc << "Text4";
+        QTest::newRow("Combo2") << "Combo2" << cxc << "Text4";
+        QTest::newRow("Combo3") << "Combo3" << lx << "Text2";
+        QTest::newRow("Combo4") << "Combo4" << cxc << "Text4";
+    }
+    void keysOverAnOpenList()
+    {
+        QFETCH(QString, list);
+        QFETCH(QString, mode);
+        QFETCH(QString, result);
+        ui::forms().record = calibration;
+        pick("Main", "Combo1", mode);
+        QVERIFY(activate(window("Main")));
+        type("Main", "Text1", "400000");
+        auto* combo = child<QComboBox>("Main", qPrintable(list));
+        combo->setFocus(Qt::TabFocusReason);
+        combo->showPopup();
+        QTRY_VERIFY(QApplication::activePopupWidget());
+        QWidget* popup = QApplication::activePopupWidget();
+        QWidget* keyboard = popup->focusWidget() ? popup->focusWidget() : popup;
+        QTest::keyClick(keyboard, Qt::Key_F1);
+        QCOMPARE(text("Main", qPrintable(result)), mode == lx ? "58.314" : "583.1");
+        if (QApplication::activePopupWidget() != popup) // the list may close on the key
+            combo->showPopup();
+        QTRY_VERIFY(QApplication::activePopupWidget());
+        popup = QApplication::activePopupWidget();
+        QTest::keyClick(popup->focusWidget() ? popup->focusWidget() : popup, Qt::Key_F5);
+        QCOMPARE(texts("Text1 Text2 Text4"), QStringList({"", "", ""}));
+        combo->hidePopup();
     }
 
     void calculate_data()

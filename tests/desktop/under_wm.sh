@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# Runs a command on a private X server (Xvfb) under a real window manager, as on a person's desktop.
+# usage: under_wm.sh WINDOW_MANAGER COMMAND [ARGS...]
+# Exits 77 (skipped) when Xvfb or the window manager is not installed.
+set -u
+wm=$1
+shift
+for tool in Xvfb xprop xdotool "$wm"; do
+    command -v "$tool" >/dev/null || { echo "$tool is not installed"; exit 77; }
+done
+
+pids=()
+cleanup() { for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done; wait 2>/dev/null; }
+trap cleanup EXIT
+
+display=
+for n in $(seq 60 99); do
+    [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ] || { display=:$n; break; }
+done
+[ -n "$display" ] || { echo "no free X display"; exit 1; }
+export DISPLAY=$display
+Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+pids+=($!)
+for _ in $(seq 100); do xprop -root >/dev/null 2>&1 && break; sleep 0.05; done
+
+runtime=$(mktemp -d)
+chmod 700 "$runtime"
+export XDG_RUNTIME_DIR=$runtime HOME=$runtime
+"$wm" >"$runtime/wm.log" 2>&1 &
+pids+=($!)
+# The manager is up once it has named itself on the root window.
+for _ in $(seq 100); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+    sleep 0.05
+done
+sleep 0.3
+
+QT_QPA_PLATFORM=xcb "$@"
+rc=$?
+rm -rf "$runtime"
+exit $rc
