@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
 # Packs the already built tree into a temporary folder, unpacks the Debian package and checks
 # that it installs the program, its menu entry, its icon at every size and its metainfo, and
-# that these name each other by the one application id.
-#   check_package.sh CPackConfig.cmake PACKAGING_DIR APP_ID
+# that these name each other by the one application id; that Debian's documentation files (manual
+# page, changelog, copyright) are where Debian puts them; and that lintian has nothing to say.
+#   check_package.sh CPackConfig.cmake PACKAGING_DIR APP_ID VERSION
 # Exits 77 (skipped) when a Debian tool it needs is missing.
 set -euo pipefail
 config=$1
 packaging=$2
 id=$3
+want_version=$4
 
 for tool in cpack dpkg dpkg-deb dpkg-shlibdeps file; do
     if ! command -v "$tool" >/dev/null; then
@@ -43,7 +45,7 @@ echo "package: $(basename "$deb")"
 field() { dpkg-deb -f "$deb" "$1"; }
 [ "$(field Package)" = quorvant ] || fail "Package is '$(field Package)'"
 version=$(field Version)
-[ "$version" = 1.00 ] || fail "Version is '$version'"
+[ "$version" = "$want_version" ] || fail "Version is '$version'"
 depends=$(field Depends)
 echo "Depends: $depends"
 for lib in libc6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6svg6; do
@@ -60,6 +62,9 @@ expected=(
     "./usr/share/applications/$id.desktop"
     "./usr/share/icons/hicolor/scalable/apps/$id.svg"
     "./usr/share/metainfo/$id.metainfo.xml"
+    ./usr/share/man/man1/quorvant.1.gz
+    ./usr/share/doc/quorvant/changelog.gz
+    ./usr/share/doc/quorvant/copyright
 )
 for s in "${sizes[@]}"; do
     expected+=("./usr/share/icons/hicolor/${s}x${s}/apps/$id.png")
@@ -122,6 +127,28 @@ if command -v desktop-file-validate >/dev/null && [ -f "$desktop" ]; then
 fi
 if command -v appstreamcli >/dev/null; then
     appstreamcli validate-tree --no-net "$root" || fail "appstreamcli validate-tree"
+fi
+
+# Debian's documentation: a manual page man reads without a warning, the changelog of this
+# version, a machine-readable copyright file.
+man_page=$root/usr/share/man/man1/quorvant.1.gz
+if [ -f "$man_page" ] && command -v man >/dev/null; then
+    warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$man_page" 2>&1 >/dev/null)
+    [ -z "$warnings" ] || fail "the manual page: $warnings"
+fi
+changelog=$root/usr/share/doc/quorvant/changelog.gz
+[ -f "$changelog" ] && { zcat "$changelog" | head -1 | grep -q "^quorvant ($version)" ||
+    fail "the changelog does not start with version $version"; }
+copyright=$root/usr/share/doc/quorvant/copyright
+[ -f "$copyright" ] && { head -1 "$copyright" | grep -q '^Format: .*copyright-format/1.0' ||
+    fail "the copyright file is not machine-readable"; }
+
+# Debian's own checker, at its strictest level: nothing to say.
+if command -v lintian >/dev/null; then
+    report=$(lintian --info --pedantic "$deb" 2>/dev/null) || true
+    [ -z "$report" ] || fail "lintian: $report"
+else
+    echo "lintian is not installed: its check is skipped"
 fi
 
 if [ "$failed" -ne 0 ]; then
