@@ -27,9 +27,10 @@ BENCHMARK(BM_ReadNumber)->DenseRange(0, 3);
 quorvant::CalibrationRecord calibrated()
 {
     quorvant::CalibrationRecord record;
-    quorvant::calibrate(quorvant::CalibrationMethod::ParallelCapacitor, quorvant::CalibrationInput{"500", quorvant::Unit::KHz, "400", quorvant::Unit::KHz,
-                                                   "1000", quorvant::Unit::pF, quorvant::Unit::pF,
-                                                   quorvant::Unit::uH},
+    quorvant::calibrate(quorvant::CalibrationMethod::ParallelCapacitor,
+                        quorvant::CalibrationInput{"500", quorvant::Unit::KHz, "400",
+                                                   quorvant::Unit::KHz, "1000", quorvant::Unit::pF,
+                                                   quorvant::Unit::pF, quorvant::Unit::uH},
                         record, ".");
     return record;
 }
@@ -56,9 +57,14 @@ void BM_Calibrate(benchmark::State& state)
     const auto method = series ? quorvant::CalibrationMethod::SeriesInductor
                                : quorvant::CalibrationMethod::ParallelCapacitor;
     using quorvant::Unit;
-    const quorvant::CalibrationInput in{"500", Unit::KHz, "400", Unit::KHz,
-                                        series ? "100" : "1000", series ? Unit::uH : Unit::pF,
-                                        Unit::pF, Unit::uH};
+    const quorvant::CalibrationInput in{"500",
+                                        Unit::KHz,
+                                        "400",
+                                        Unit::KHz,
+                                        series ? "100" : "1000",
+                                        series ? Unit::uH : Unit::pF,
+                                        Unit::pF,
+                                        Unit::uH};
     quorvant::CalibrationRecord record;
     for (auto _ : state) {
         auto outcome = quorvant::calibrate(method, in, record, ".");

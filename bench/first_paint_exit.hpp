@@ -31,8 +31,9 @@ protected:
         if (event->type() == QEvent::Paint && pending_.removeAll(watched) > 0 && pending_.isEmpty())
             QTimer::singleShot(0, this, [] {
                 const auto now = std::chrono::steady_clock::now().time_since_epoch();
-                std::printf("first-paint %lld\n", static_cast<long long>(
-                    std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()));
+                std::printf("first-paint %lld\n",
+                            static_cast<long long>(
+                                std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()));
                 std::fflush(stdout);
                 QCoreApplication::exit(0);
             });

@@ -3,14 +3,23 @@ set -euo pipefail
 top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$top"
 
-# Debian 12 packages the build, the tests and the screenshots need.
+# Debian 12 packages the build and the program need.
 packages=(
     cmake g++ ninja-build pkg-config
-    qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
+    qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev libxcb1-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation2
-    desktop-file-utils appstream dpkg-dev file
-    clang-14 libclang-rt-14-dev xvfb
+)
+# ...and what the tests need besides: the package checkers, the sanitizer and fuzz builds, the
+# format check, X servers with real window managers, the screen reader, and the Windows cross
+# build of the core run under Wine.
+test_packages=(
+    desktop-file-utils appstream dpkg-dev file lintian man-db groff-base
+    clang-14 libclang-rt-14-dev clang-format
+    xvfb openbox metacity xdotool x11-utils
+    orca speech-dispatcher speech-dispatcher-espeak-ng espeak-ng python3-speechd
+    at-spi2-core dbus dbus-x11 alsa-utils libasound2-plugins
+    g++-mingw-w64-x86-64-posix googletest wine64
 )
 
 install_missing() {
@@ -30,11 +39,11 @@ install_missing() {
     fi
 }
 
-# configure_and_build DIR [cmake options...]
+# configure_and_build PRESET DIR [cmake options...]: one of CMakePresets.json's builds, into DIR.
 configure_and_build() {
-    local dir=$1
-    shift
-    cmake -S "$top" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE="${BUILD_TYPE:-RelWithDebInfo}" "$@"
+    local preset=$1 dir=$2
+    shift 2
+    cmake --preset "$preset" -B "$dir" "$@"
     cmake --build "$dir" --parallel "$(nproc)"
 }
 

@@ -12,15 +12,9 @@ namespace quorvant {
 
 namespace {
 
-bool isBlank(char c)
-{
-    return c == ' ' || c == '\t' || c == '\n';
-}
+bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\n'; }
 
-bool isDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 std::string withoutBlanks(std::string_view text)
 {

@@ -36,7 +36,8 @@ xcb_atom_t atom(const char* name)
 QList<quint32> xProperty(xcb_window_t window, const char* name)
 {
     auto* reply = xcb_get_property_reply(
-        connection(), xcb_get_property(connection(), 0, window, atom(name), XCB_GET_PROPERTY_TYPE_ANY, 0, 1024),
+        connection(),
+        xcb_get_property(connection(), 0, window, atom(name), XCB_GET_PROPERTY_TYPE_ANY, 0, 1024),
         nullptr);
     QList<quint32> values;
     if (reply && reply->format == 32) {
@@ -81,7 +82,8 @@ private slots:
         // A click on Main where the picture does not cover it brings Main to the front.
         const QPoint at = main->mapToGlobal(QPoint(20, main->height() / 2));
         QVERIFY(!picture->frameGeometry().contains(at));
-        QVERIFY(xdotool({"mousemove", QString::number(at.x()), QString::number(at.y()), "click", "1"}));
+        QVERIFY(
+            xdotool({"mousemove", QString::number(at.x()), QString::number(at.y()), "click", "1"}));
         QTRY_VERIFY(stackPlace(main) > stackPlace(picture));
     }
 
@@ -117,7 +119,8 @@ private slots:
         });
         click("Main", "Command1"); // no calibration yet
         QCOMPARE(BoxCatcher::instance().take().size(), 1);
-        QVERIFY2(boxPlace > mainPlace, qPrintable(QStringLiteral("%1 %2").arg(boxPlace).arg(mainPlace)));
+        QVERIFY2(boxPlace > mainPlace,
+                 qPrintable(QStringLiteral("%1 %2").arg(boxPlace).arg(mainPlace)));
     }
 };
 

@@ -8,7 +8,6 @@
 
 using namespace harness;
 
-
 // Chooses the mode in Main and presses "Calibrate"; returns the name of the window it opens.
 static const char* calibrate(const QString& mode)
 {

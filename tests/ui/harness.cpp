@@ -68,8 +68,8 @@ void BoxCatcher::poll()
         std::exchange(inspector_, {})(box);
         polling_ = false;
     }
-    boxes_.append({box->windowTitle(), box->text(), box->icon(),
-                   static_cast<int>(box->buttons().size())});
+    boxes_.append(
+        {box->windowTitle(), box->text(), box->icon(), static_cast<int>(box->buttons().size())});
     if (QAbstractButton* ok = box->button(QMessageBox::Ok))
         ok->click();
     else
@@ -208,6 +208,9 @@ bool activate(QWidget* window)
     return QTest::qWaitForWindowActive(window);
 }
 
-QString displayed(QString programText) { return programText.replace(QLatin1Char('\r'), QLatin1Char('\n')); }
+QString displayed(QString programText)
+{
+    return programText.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+}
 
 } // namespace harness

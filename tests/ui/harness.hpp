@@ -33,7 +33,10 @@ public:
     static BoxCatcher& instance();
     QList<Box> take();
     // Runs once on the next box, before it is dismissed.
-    void inspectNext(std::function<void(QMessageBox*)> inspector) { inspector_ = std::move(inspector); }
+    void inspectNext(std::function<void(QMessageBox*)> inspector)
+    {
+        inspector_ = std::move(inspector);
+    }
 
 private:
     void poll();
@@ -74,8 +77,8 @@ void finishTest();
 // Opens the main window as the program does and waits until it is on screen and active.
 QWidget* startProgram();
 
-QWidget* window(const char* name);     // an open top-level window by name, or nullptr
-QStringList openWindows();             // names of the open top-level windows, sorted
+QWidget* window(const char* name); // an open top-level window by name, or nullptr
+QStringList openWindows();         // names of the open top-level windows, sorted
 template <class T> T* child(const char* windowName, const char* childName)
 {
     QWidget* w = window(windowName);
@@ -100,14 +103,14 @@ QString displayed(QString programText);
 } // namespace harness
 
 // Creates the application with the program's settings and runs one test class.
-#define QUORVANT_TEST_MAIN(TestClass)                                                            \
-    int main(int argc, char* argv[])                                                             \
-    {                                                                                            \
-        harness::prepareEnvironment();                                                           \
-        QApplication app(argc, argv);                                                            \
-        harness::initApplication(app);                                                           \
-        TestClass test;                                                                          \
-        return QTest::qExec(&test, argc, argv);                                                  \
+#define QUORVANT_TEST_MAIN(TestClass)                                                              \
+    int main(int argc, char* argv[])                                                               \
+    {                                                                                              \
+        harness::prepareEnvironment();                                                             \
+        QApplication app(argc, argv);                                                              \
+        harness::initApplication(app);                                                             \
+        TestClass test;                                                                            \
+        return QTest::qExec(&test, argc, argv);                                                    \
     }
 
 class QApplication;

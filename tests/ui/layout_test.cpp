@@ -29,12 +29,14 @@ QString overflowing(QWidget* window)
         const QFontMetrics metrics = label->fontMetrics();
         const QString shown = label->text();
         const int lines = static_cast<int>(shown.count(QLatin1Char('\n'))) + 1;
-        if (textWidth(metrics, shown) > label->width() || lines * metrics.height() > label->height())
+        if (textWidth(metrics, shown) > label->width() ||
+            lines * metrics.height() > label->height())
             problems << label->objectName();
     }
     for (auto* button : window->findChildren<QPushButton*>()) {
         // The style's own margins on both sides of the caption.
-        const int margin = 2 * button->style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button);
+        const int margin =
+            2 * button->style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button);
         if (button->fontMetrics().horizontalAdvance(button->text()) + margin > button->width())
             problems << button->objectName();
     }

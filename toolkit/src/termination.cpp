@@ -4,8 +4,8 @@
 #include <QtGlobal>
 
 #ifdef Q_OS_UNIX
-#include <QSocketNotifier>
 #include <QCoreApplication>
+#include <QSocketNotifier>
 
 #include <csignal>
 #include <sys/socket.h>

@@ -25,10 +25,10 @@ QString caption(CalibrationMethod method)
 {
     const QString author = QStringLiteral("* by Dorvin Keltsby - QQ9QQQ *");
     if (method == CalibrationMethod::SeriesInductor)
-        return QStringLiteral("Calibrating Quorvant   -   Lx series") + QString(32, QLatin1Char(' ')) +
-               author;
-    return QStringLiteral("Calibrating Quorvant   -   Cx parallel") + QString(26, QLatin1Char(' ')) +
-           author;
+        return QStringLiteral("Calibrating Quorvant   -   Lx series") +
+               QString(32, QLatin1Char(' ')) + author;
+    return QStringLiteral("Calibrating Quorvant   -   Cx parallel") +
+           QString(26, QLatin1Char(' ')) + author;
 }
 
 bool series(CalibrationMethod method) { return method == CalibrationMethod::SeriesInductor; }
@@ -41,8 +41,7 @@ std::optional<quorvant::Unit> unitOf(const QComboBox* list, UnitKind kind)
 
 CalibrationWindow::CalibrationWindow(CalibrationMethod method, quorvant::CalibrationRecord& record,
                                      QWidget* main)
-    : Window(caption(method), {7590, 4125}, toolkit::Style::Owned), method_(method),
-      record_(record)
+    : Window(caption(method), {7590, 4125}, toolkit::Style::Owned), method_(method), record_(record)
 {
     setObjectName(series(method) ? QStringLiteral("Cal_Lx") : QStringLiteral("Cal_Cx"));
     setOwner(main);

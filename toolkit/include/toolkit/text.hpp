@@ -18,7 +18,10 @@ inline std::string stdText(const QString& text) { return text.toStdString(); }
 
 // Widgets break lines on '\n'; the program's texts keep their lone carriage returns, so they
 // are converted only on the way to the screen.
-inline QString displayText(QString text) { return text.replace(QLatin1Char('\r'), QLatin1Char('\n')); }
+inline QString displayText(QString text)
+{
+    return text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+}
 
 // The decimal separator of the user's regional settings.
 inline std::string decimalSeparator() { return QLocale().decimalPoint().toStdString(); }
