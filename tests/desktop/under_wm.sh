@@ -28,12 +28,19 @@ chmod 700 "$runtime"
 export XDG_RUNTIME_DIR=$runtime HOME=$runtime
 "$wm" >"$runtime/wm.log" 2>&1 &
 pids+=($!)
-# The manager is up once it has named itself on the root window.
-for _ in $(seq 100); do
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
-    sleep 0.05
+# The manager is up once it has named itself on the root window; on a loaded machine that can
+# take a while.
+up=
+for _ in $(seq 300); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && { up=1; break; }
+    sleep 0.1
 done
-sleep 0.3
+if [ -z "$up" ]; then
+    echo "$wm did not come up:"
+    cat "$runtime/wm.log"
+    exit 1
+fi
+sleep 0.5
 
 QT_QPA_PLATFORM=xcb "$@"
 rc=$?

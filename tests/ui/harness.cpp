@@ -16,6 +16,7 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QLocale>
+#include <QPointer>
 #include <QTimer>
 
 #include <algorithm>
@@ -59,17 +60,19 @@ QList<Box> BoxCatcher::take() { return std::exchange(boxes_, {}); }
 
 void BoxCatcher::poll()
 {
-    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    QPointer<QMessageBox> box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
     if (!box || !box->isVisible() || polling_)
         return;
+    Box seen{box->windowTitle(), box->text(), box->icon(), static_cast<int>(box->buttons().size())};
     if (inspector_) {
         // The inspector may wait in an event loop of its own, where this timer fires again.
         polling_ = true;
         std::exchange(inspector_, {})(box);
         polling_ = false;
     }
-    boxes_.append(
-        {box->windowTitle(), box->text(), box->icon(), static_cast<int>(box->buttons().size())});
+    boxes_.append(seen);
+    if (!box)
+        return; // gone while it was inspected
     if (QAbstractButton* ok = box->button(QMessageBox::Ok))
         ok->click();
     else

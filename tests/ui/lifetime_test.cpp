@@ -7,6 +7,8 @@
 #include <ui/forms.hpp>
 #include <ui/help_window.hpp>
 
+#include <QMessageBox>
+#include <QPointer>
 #include <QSignalSpy>
 
 #include <csignal>
@@ -53,6 +55,25 @@ private slots:
         QCOMPARE(last.count(), left.isEmpty() ? 1 : 0);
         ui::closeAllForTermination();
         QTRY_COMPARE(last.count(), 1);
+    }
+
+    // A termination request while a warning box waits closes the box with its window; the
+    // program ends cleanly, with nothing freed twice (the sanitizer build checks that).
+    void terminationDuringWarning()
+    {
+        QSignalSpy last(&toolkit::Registry::instance(), &toolkit::Registry::lastWindowClosed);
+        bool boxGone = false;
+        BoxCatcher::instance().inspectNext([&](QMessageBox* box) {
+            QPointer<QMessageBox> watched = box;
+            std::raise(SIGTERM);
+            QTRY_VERIFY(watched.isNull()); // destroyed with Main, inside its own wait
+            boxGone = true;
+        });
+        click("Main", "Command1"); // no calibration: the division-by-zero warning
+        QVERIFY(boxGone);
+        QTRY_COMPARE(last.count(), 1);
+        QCOMPARE(openWindows(), QStringList());
+        BoxCatcher::instance().take();
     }
 
     // Opening an open window or closing a closed one does nothing; closed and opened again in

@@ -5,7 +5,9 @@
 #include <toolkit/text.hpp>
 
 #include <QCompleter>
+#include <QFocusEvent>
 #include <QPainter>
+#include <QTimer>
 
 namespace toolkit {
 
@@ -19,6 +21,21 @@ void Label::setCaption(const QString& caption)
 {
     caption_ = caption;
     setText(displayText(caption));
+}
+
+void TextField::focusInEvent(QFocusEvent* event)
+{
+    const Qt::FocusReason reason = event->reason();
+    if (reason != Qt::TabFocusReason && reason != Qt::BacktabFocusReason) {
+        QLineEdit::focusInEvent(event);
+        return;
+    }
+    QFocusEvent plain(event->type(), Qt::OtherFocusReason);
+    QLineEdit::focusInEvent(&plain);
+    QTimer::singleShot(0, this, [this] {
+        if (hasFocus())
+            selectAll();
+    });
 }
 
 ComboBox::ComboBox(QWidget* parent, const QStringList& items, bool typable) : QComboBox(parent)
@@ -94,7 +111,7 @@ QPushButton* makeButton(QWidget* parent, const char* name, const char* caption, 
 
 QLineEdit* makeTextField(QWidget* parent, bool displayOnly)
 {
-    auto* field = new QLineEdit(parent);
+    auto* field = new TextField(parent);
     field->setReadOnly(displayOnly);
     return field;
 }

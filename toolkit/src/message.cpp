@@ -5,6 +5,7 @@
 
 #include <QEvent>
 #include <QMessageBox>
+#include <QPointer>
 #include <QTimer>
 
 namespace toolkit {
@@ -33,14 +34,16 @@ protected:
 
 void warn(QWidget* owner, const QString& title, const QString& text)
 {
-    // A parent window makes the box its transient: it opens over the window that raised it.
-    QMessageBox box(QMessageBox::Warning, title, displayText(text), QMessageBox::Ok,
-                    owner ? owner->window() : nullptr);
-    box.setObjectName(QStringLiteral("Warning"));
-    box.setWindowModality(Qt::ApplicationModal);
-    StayUp stayUp;
-    box.installEventFilter(&stayUp);
-    box.exec();
+    // A parent window makes the box its transient: it opens over the window that raised it. The
+    // parent may be closed and destroyed while the box waits (a termination request), taking
+    // the box with it: the box lives on the heap and is watched.
+    QPointer<QMessageBox> box = new QMessageBox(QMessageBox::Warning, title, displayText(text),
+                                                QMessageBox::Ok, owner ? owner->window() : nullptr);
+    box->setObjectName(QStringLiteral("Warning"));
+    box->setWindowModality(Qt::ApplicationModal);
+    box->installEventFilter(new StayUp(box));
+    box->exec();
+    delete box;
 }
 
 } // namespace toolkit

@@ -118,13 +118,15 @@ void MainWindow::nameForScreenReaders()
     Label1->setBuddy(Text1);
     Label3->setBuddy(Text2);
     Label4->setBuddy(Text4);
-    Label10->setBuddy(Combo1);
     Label11->setBuddy(Text7);
     Label2->setBuddy(Text3);
     Label9->setBuddy(Text5);
     Label8->setBuddy(Text6);
     // A label has one buddy, so the lists are named in words: each unit list by its field.
+    // The mode list is named like the unit lists and not by a buddy label, which on Linux would
+    // take the place of the current mode.
     Combo1->setAccessibleName(Label10->text());
+    Combo1->setAccessibleDescription(Label10->text());
     toolkit::nameUnitList(Combo2, Label1->text());
     toolkit::nameUnitList(Combo3, Label3->text());
     toolkit::nameUnitList(Combo4, Label4->text());

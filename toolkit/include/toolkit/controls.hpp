@@ -25,6 +25,20 @@ private:
     QString caption_;
 };
 
+// A single-line text field. Reached by Tab it selects its text, as any text field does, but only
+// once its focus has been announced: a screen reader that hears of the selection first takes the
+// field as already focused and never says which field it is.
+class TextField : public QLineEdit {
+    Q_OBJECT
+    Q_DISABLE_COPY(TextField)
+
+public:
+    explicit TextField(QWidget* parent) : QLineEdit(parent) {}
+
+protected:
+    void focusInEvent(QFocusEvent* event) override;
+};
+
 // A drop-down list. clicked() is its click event: raised by the user's choice, also of the item
 // already shown, and by selecting an item from code.
 class ComboBox : public QComboBox {
