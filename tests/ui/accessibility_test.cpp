@@ -4,6 +4,7 @@
 #include "harness.hpp"
 
 #include <QAccessible>
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 
@@ -54,6 +55,44 @@ private slots:
         }
         QCOMPARE(seen.join(' '), order);
         QCOMPARE(f->objectName(), order.section(' ', 0, 0)); // round to the first
+    }
+
+    // What screen readers are told of each window and of what Qt alone would leave unnamed: a
+    // window or dialog for each window, a grouping (not a second window) for each frame, the
+    // picture as a graphic described in words, and the lists' descriptions.
+    void roles_data()
+    {
+        QTest::addColumn<QString>("mode");
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<int>("role");
+        QTest::newRow("Main") << cxc << "Main" << int(QAccessible::Window);
+        QTest::newRow("picture") << lx << "Lx_Image" << int(QAccessible::Window);
+        QTest::newRow("Cal_Lx") << lx << "Cal_Lx" << int(QAccessible::Dialog);
+        QTest::newRow("Help") << cxc << "Help" << int(QAccessible::Dialog);
+    }
+    void roles()
+    {
+        QFETCH(QString, mode);
+        QFETCH(QString, window);
+        QFETCH(int, role);
+        pick("Main", "Combo1", mode);
+        if (window == "Cal_Lx")
+            click("Main", "Command3");
+        if (window == "Help")
+            child<QAction>("Main", "MnuAbout")->trigger();
+        QWidget* w = harness::window(qPrintable(window));
+        QVERIFY(w);
+        QCOMPARE(int(QAccessible::queryAccessibleInterface(w)->role()), role);
+        const auto frame =
+            QAccessible::queryAccessibleInterface(child<QWidget>(qPrintable(window), "Frame1"));
+        QCOMPARE(frame->role(), QAccessible::Grouping);
+        if (auto* image = child<QWidget>(qPrintable(window), "Image1")) {
+            const auto a = QAccessible::queryAccessibleInterface(image);
+            QCOMPARE(a->role(), QAccessible::Graphic);
+            QVERIFY(a->text(QAccessible::Description).contains("Lx is in series"));
+        }
+        for (auto* list : w->findChildren<QComboBox*>())
+            QVERIFY2(!list->accessibleDescription().isEmpty(), qPrintable(list->objectName()));
     }
 };
 

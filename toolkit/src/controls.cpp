@@ -1,6 +1,8 @@
 // The controls the windows are built from.
 #include <toolkit/controls.hpp>
 
+#include <toolkit/accessibility.hpp>
+
 #include <toolkit/geometry.hpp>
 #include <toolkit/text.hpp>
 
@@ -53,6 +55,12 @@ ComboBox::ComboBox(QWidget* parent, const QStringList& items, bool typable) : QC
         setCompleter(completer);
     }
     connect(this, &QComboBox::activated, this, &ComboBox::clicked);
+    // Qt 6.4 tells screen readers of a new current item in a way Orca cannot read: an arrow key
+    // on the focused list would change the unit in silence.
+    connect(this, &QComboBox::currentIndexChanged, this, [this] {
+        if (hasFocus())
+            announce(window(), currentText());
+    });
 }
 
 void ComboBox::selectText(const QString& text)
