@@ -32,11 +32,6 @@ QString caption(CalibrationMethod method)
 }
 
 bool series(CalibrationMethod method) { return method == CalibrationMethod::SeriesInductor; }
-
-std::optional<quorvant::Unit> unitOf(const QComboBox* list, UnitKind kind)
-{
-    return quorvant::parseUnit(toolkit::stdText(list->currentText()), kind);
-}
 } // namespace
 
 CalibrationWindow::CalibrationWindow(CalibrationMethod method, quorvant::CalibrationRecord& record,
@@ -160,13 +155,11 @@ void CalibrationWindow::Command1_Click()
     QStringList heard;
     if (result.c1) {
         Text4->setText(toolkit::qtText(*result.c1));
-        heard << Label4->text() + QLatin1Char(' ') + Text4->text() + QLatin1Char(' ') +
-                     Combo4->currentText();
+        heard << spokenResult(Label4, Text4, Combo4);
     }
     if (result.l1) {
         Text5->setText(toolkit::qtText(*result.l1));
-        heard << Label5->text() + QLatin1Char(' ') + Text5->text() + QLatin1Char(' ') +
-                     Combo5->currentText();
+        heard << spokenResult(Label5, Text5, Combo5);
     }
     if (!heard.isEmpty())
         toolkit::announce(this, heard.join(QStringLiteral(", ")));

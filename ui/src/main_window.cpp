@@ -28,11 +28,6 @@ using toolkit::place;
 namespace {
 QString modeText(Mode mode) { return toolkit::qtText(quorvant::modeName(mode)); }
 
-std::optional<quorvant::Unit> unitOf(const QComboBox* list, UnitKind kind)
-{
-    return quorvant::parseUnit(toolkit::stdText(list->currentText()), kind);
-}
-
 QString caption()
 {
     return QStringLiteral("Quorvant        * by Dorvin Keltsby - QQ9QQQ *       >>>  ") +
@@ -235,8 +230,7 @@ void MainWindow::Command1_Click()
     QLineEdit* field = inductance ? Text2 : Text4;
     field->setText(toolkit::qtText(*result.text));
     const toolkit::Label* label = inductance ? Label3 : Label4;
-    toolkit::announce(this, label->text() + QLatin1Char(' ') + field->text() + QLatin1Char(' ') +
-                                unitList->currentText());
+    toolkit::announce(this, spokenResult(label, field, unitList));
 }
 
 void MainWindow::Command2_Click()

@@ -3,6 +3,10 @@
 
 #include <toolkit/text.hpp>
 
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+
 namespace ui {
 
 QStringList unitList(quorvant::UnitKind kind)
@@ -11,6 +15,17 @@ QStringList unitList(quorvant::UnitKind kind)
     for (std::string_view item : quorvant::unitItems(kind))
         items << toolkit::qtText(item);
     return items;
+}
+
+std::optional<quorvant::Unit> unitOf(const QComboBox* list, quorvant::UnitKind kind)
+{
+    return quorvant::parseUnit(toolkit::stdText(list->currentText()), kind);
+}
+
+QString spokenResult(const QLabel* label, const QLineEdit* field, const QComboBox* unit)
+{
+    return label->text() + QLatin1Char(' ') + field->text() + QLatin1Char(' ') +
+           unit->currentText();
 }
 
 } // namespace ui
