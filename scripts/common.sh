@@ -8,7 +8,7 @@ packages=(
     cmake g++ ninja-build pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev libxcb1-dev
     libgtest-dev libgmock-dev libbenchmark-dev
-    fonts-liberation2
+    fonts-liberation2 valgrind
 )
 # ...and what the tests need besides: the package checkers, the sanitizer and fuzz builds, the
 # format check, X servers with real window managers, the screen reader, and the Windows cross

@@ -2,6 +2,8 @@
 // how it keeps the program running after Main has closed.
 #include "harness.hpp"
 
+#include <ui/application.hpp>
+
 #include <toolkit/controls.hpp>
 #include <toolkit/registry.hpp>
 
@@ -43,6 +45,27 @@ private slots:
         // With Help open, Main and its picture window gone, the program goes on.
         QVERIFY(!QTest::qWaitFor([&] { return !ended.isEmpty(); }, 20) && help->close());
         QTRY_COMPARE(ended.count(), 1);
+    }
+
+    // Every window carries the hand-drawn 32-pixel icon from the start; the scalable one joins it
+    // after the first paint, for larger sizes.
+    void icon()
+    {
+        // The pixels as they show, whatever their format or colour space.
+        const auto pixels = [](const QImage& image) {
+            const QImage argb = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+            QList<QRgb> all;
+            for (int y = 0; y < argb.height(); ++y)
+                for (int x = 0; x < argb.width(); ++x)
+                    all << argb.pixel(x, y);
+            return all;
+        };
+        const auto drawn = pixels(QImage(QStringLiteral(QUORVANT_RESOURCES "/icon32.png")));
+        const auto icon = [] { return harness::window("Main")->windowIcon(); };
+        QCOMPARE(pixels(icon().pixmap(32).toImage()), drawn);
+        ui::addScalableIcon();
+        QCOMPARE(pixels(icon().pixmap(32).toImage()), drawn); // 32 pixels: still the drawn one
+        QCOMPARE(icon().pixmap(256).size(), QSize(256, 256));
     }
 };
 

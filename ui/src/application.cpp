@@ -15,8 +15,63 @@
 #include <QApplication>
 #include <QFont>
 #include <QIcon>
+#include <QPixmap>
+#include <QProxyStyle>
+#include <QTimer>
+
+#include "icon32.xpm"
 
 namespace ui {
+
+namespace {
+// The icon at every size: the 32-pixel picture is on every window from the start; the scalable
+// one, for larger sizes and high-DPI screens, joins it once Main is on screen, since loading it
+// (an image plug-in) would hold back the first paint for no visible gain.
+class ScalableIconAfterFirstPaint : public QObject {
+public:
+    explicit ScalableIconAfterFirstPaint(QWidget* main) : QObject(main)
+    {
+        main->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            watched->removeEventFilter(this);
+            QTimer::singleShot(0, this, [this] {
+                addScalableIcon();
+                deleteLater();
+            });
+        }
+        return false;
+    }
+};
+// The menu bar's overflow button takes its icon from the style when the menu bar is made, which
+// reads image files through Qt's image plug-ins before anything is on screen. Main's menu bar
+// has one item and never overflows: the button stays hidden, and its icon can wait.
+class StartUpStyle : public QProxyStyle {
+public:
+    using QProxyStyle::QProxyStyle;
+    QIcon standardIcon(StandardPixmap icon, const QStyleOption* option,
+                       const QWidget* widget) const override
+    {
+        if (icon == SP_ToolBarHorizontalExtensionButton && !iconsReady)
+            return {};
+        return QProxyStyle::standardIcon(icon, option, widget);
+    }
+    static inline bool iconsReady = false;
+};
+} // namespace
+
+void addScalableIcon()
+{
+    StartUpStyle::iconsReady = true;
+    // The scalable icon's engine, with the hand-drawn picture for exactly 32 pixels.
+    QIcon icon(QStringLiteral(":/icon.svg"));
+    icon.addPixmap(QPixmap(icon32_xpm));
+    QApplication::setWindowIcon(icon);
+}
 
 int run(int argc, char* argv[], const std::function<void()>& started)
 {
@@ -25,6 +80,8 @@ int run(int argc, char* argv[], const std::function<void()>& started)
     setUpApplication(app);
     connectLifetime(app);
     openMain();
+    if (QWidget* main = forms().main.get())
+        new ScalableIconAfterFirstPaint(main);
     if (started)
         started();
     return QApplication::exec();
@@ -37,9 +94,8 @@ void setUpApplication(QApplication&)
     QApplication::setOrganizationDomain(QStringLiteral("keltsby.example"));
     QGuiApplication::setDesktopFileName(QStringLiteral(QUORVANT_APP_ID));
 
-    QIcon icon(QStringLiteral(":/icon.svg"));
-    icon.addFile(QStringLiteral(":/icon32.png"), QSize(32, 32));
-    QApplication::setWindowIcon(icon);
+    QApplication::setWindowIcon(QIcon(QPixmap(icon32_xpm)));
+    QApplication::setStyle(new StartUpStyle);
 
     // The layouts were measured for a small dialog font; every caption has to fit its rectangle.
     QFont font(QStringLiteral("Liberation Sans"));

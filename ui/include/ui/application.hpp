@@ -16,6 +16,10 @@ int run(int argc, char* argv[], const std::function<void()>& started = {});
 // first window is created.
 void setUpApplication(QApplication& app);
 
+// Adds the scalable icon to the 32-pixel one every window has from the start; run() does it once
+// Main has been painted.
+void addScalableIcon();
+
 // The program ends when its last window is closed, whatever kind of window it is, and a
 // termination request closes the windows in order.
 void connectLifetime(QApplication& app);
