@@ -13,15 +13,8 @@ pids=()
 cleanup() { for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done; wait 2>/dev/null; }
 trap cleanup EXIT
 
-display=
-for n in $(seq 60 99); do
-    [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ] || { display=:$n; break; }
-done
-[ -n "$display" ] || { echo "no free X display"; exit 1; }
-export DISPLAY=$display
-Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-pids+=($!)
-for _ in $(seq 100); do xprop -root >/dev/null 2>&1 && break; sleep 0.05; done
+source "$(dirname "$0")/../xvfb.sh"
+start_xvfb 60 99
 
 runtime=$(mktemp -d)
 chmod 700 "$runtime"

@@ -47,15 +47,8 @@ cleanup() {
 }
 trap cleanup EXIT
 
-display=
-for n in $(seq 100 139); do
-    [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ] || { display=:$n; break; }
-done
-[ -n "$display" ] || { echo "no free X display"; exit 1; }
-export DISPLAY=$display
-Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp >"$dir/xvfb.log" 2>&1 &
-pids+=($!)
-for _ in $(seq 100); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
+source "$(dirname "$0")/../xvfb.sh"
+start_xvfb 100 139
 openbox >"$dir/openbox.log" 2>&1 &
 pids+=($!)
 /usr/libexec/at-spi-bus-launcher --launch-immediately >"$dir/atspi.log" 2>&1 &
