@@ -1,36 +1,13 @@
 // The warning box.
 #include <toolkit/message.hpp>
 
+#include <toolkit/platform.hpp>
 #include <toolkit/text.hpp>
 
-#include <QEvent>
 #include <QMessageBox>
 #include <QPointer>
-#include <QTimer>
 
 namespace toolkit {
-
-namespace {
-// Every window waits for the box: it must not be minimised out of reach.
-class StayUp : public QObject {
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        auto* box = static_cast<QWidget*>(watched);
-        if (event->type() == QEvent::WindowStateChange && box->isMinimized())
-            QTimer::singleShot(0, box, [box] {
-                box->setWindowState(box->windowState() & ~Qt::WindowMinimized);
-                box->show();
-                box->raise();
-                box->activateWindow();
-            });
-        return false;
-    }
-};
-} // namespace
 
 void warn(QWidget* owner, const QString& title, const QString& text)
 {
@@ -41,7 +18,7 @@ void warn(QWidget* owner, const QString& title, const QString& text)
                                                 QMessageBox::Ok, owner ? owner->window() : nullptr);
     box->setObjectName(QStringLiteral("Warning"));
     box->setWindowModality(Qt::ApplicationModal);
-    box->installEventFilter(new StayUp(box));
+    comeBackWhenMinimised(box); // every window waits for it
     box->exec();
     delete box;
 }

@@ -1,7 +1,9 @@
 // Platform choice and the X11 window states the window managers read.
 #include <toolkit/platform.hpp>
 
+#include <QEvent>
 #include <QGuiApplication>
+#include <QTimer>
 #include <QWidget>
 #include <QWindow>
 
@@ -68,6 +70,29 @@ void skipTaskBar(QWidget* window)
 #else
 void skipTaskBar(QWidget*) {}
 #endif
+
+namespace {
+class ComeBack : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        auto* window = static_cast<QWidget*>(watched);
+        if (event->type() == QEvent::WindowStateChange && window->isMinimized())
+            QTimer::singleShot(0, window, [window] {
+                window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
+                window->show();
+                window->raise();
+                window->activateWindow();
+            });
+        return false;
+    }
+};
+} // namespace
+
+void comeBackWhenMinimised(QWidget* window) { window->installEventFilter(new ComeBack(window)); }
 
 void keepAbove(QWidget* window, QWidget* owner)
 {

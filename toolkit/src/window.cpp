@@ -8,7 +8,6 @@
 #include <QGuiApplication>
 #include <QMenuBar>
 #include <QScreen>
-#include <QTimer>
 
 namespace toolkit {
 
@@ -46,6 +45,9 @@ Window::Window(const QString& caption, QSize clientTwips, Style style, bool with
     client_ = new QWidget(this);
     client_->resize(sizeFromTwips(clientTwips.width(), clientTwips.height()));
     layOut();
+    // An owned window has no task-bar entry to bring it back from, and its owner waits for it.
+    if (style == Style::Owned)
+        comeBackWhenMinimised(this);
 }
 
 QAction* Window::addMenuItem(const QString& caption)
@@ -117,18 +119,6 @@ void Window::closeEvent(QCloseEvent* event)
     closed_ = true;
     queryUnload(reason);
     event->accept();
-}
-
-void Window::changeEvent(QEvent* event)
-{
-    QWidget::changeEvent(event);
-    // An owned window has no task-bar entry to bring it back from, and its owner waits for it.
-    if (style_ == Style::Owned && event->type() == QEvent::WindowStateChange && isMinimized() &&
-        !closed_)
-        QTimer::singleShot(0, this, [this] {
-            setWindowState(windowState() & ~Qt::WindowMinimized);
-            showNonModal();
-        });
 }
 
 } // namespace toolkit

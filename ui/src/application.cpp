@@ -49,24 +49,22 @@ protected:
 };
 // The menu bar's overflow button takes its icon from the style when the menu bar is made, which
 // reads image files through Qt's image plug-ins before anything is on screen. Main's menu bar
-// has one item and never overflows: the button stays hidden, and its icon can wait.
-class StartUpStyle : public QProxyStyle {
+// has one item and never overflows: the button is never shown, so it gets no icon.
+class ProgramStyle : public QProxyStyle {
 public:
     using QProxyStyle::QProxyStyle;
     QIcon standardIcon(StandardPixmap icon, const QStyleOption* option,
                        const QWidget* widget) const override
     {
-        if (icon == SP_ToolBarHorizontalExtensionButton && !iconsReady)
+        if (icon == SP_ToolBarHorizontalExtensionButton)
             return {};
         return QProxyStyle::standardIcon(icon, option, widget);
     }
-    static inline bool iconsReady = false;
 };
 } // namespace
 
 void addScalableIcon()
 {
-    StartUpStyle::iconsReady = true;
     // The scalable icon's engine, with the hand-drawn picture for exactly 32 pixels.
     QIcon icon(QStringLiteral(":/icon.svg"));
     icon.addPixmap(QPixmap(icon32_xpm));
@@ -95,7 +93,7 @@ void setUpApplication(QApplication&)
     QGuiApplication::setDesktopFileName(QStringLiteral(QUORVANT_APP_ID));
 
     QApplication::setWindowIcon(QIcon(QPixmap(icon32_xpm)));
-    QApplication::setStyle(new StartUpStyle);
+    QApplication::setStyle(new ProgramStyle);
 
     // The layouts were measured for a small dialog font; every caption has to fit its rectangle.
     QFont font(QStringLiteral("Liberation Sans"));

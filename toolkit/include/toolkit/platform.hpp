@@ -28,4 +28,8 @@ void skipTaskBar(QWidget* window);
 // is not disabled with it. Call before the first show.
 void keepAbove(QWidget* window, QWidget* owner);
 
+// Brings `window` back at once whenever the window manager minimises it: for a window the rest
+// of the program waits for and which has no task-bar entry to restore it from.
+void comeBackWhenMinimised(QWidget* window);
+
 } // namespace toolkit

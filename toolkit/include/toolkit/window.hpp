@@ -76,7 +76,6 @@ protected:
     virtual void queryUnload(int reason) { Q_UNUSED(reason) }
 
     void closeEvent(QCloseEvent* event) override;
-    void changeEvent(QEvent* event) override;
 
 private:
     void layOut();
