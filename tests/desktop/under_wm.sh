@@ -19,20 +19,7 @@ start_xvfb 60 99
 runtime=$(mktemp -d)
 chmod 700 "$runtime"
 export XDG_RUNTIME_DIR=$runtime HOME=$runtime
-"$wm" >"$runtime/wm.log" 2>&1 &
-pids+=($!)
-# The manager is up once it has named itself on the root window; on a loaded machine that can
-# take a while.
-up=
-for _ in $(seq 300); do
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && { up=1; break; }
-    sleep 0.1
-done
-if [ -z "$up" ]; then
-    echo "$wm did not come up:"
-    cat "$runtime/wm.log"
-    exit 1
-fi
+start_wm "$wm" "$runtime/wm.log"
 sleep 0.5
 
 QT_QPA_PLATFORM=xcb "$@"

@@ -49,8 +49,7 @@ trap cleanup EXIT
 
 source "$(dirname "$0")/../xvfb.sh"
 start_xvfb 100 139
-openbox >"$dir/openbox.log" 2>&1 &
-pids+=($!)
+start_wm openbox "$dir/openbox.log"
 /usr/libexec/at-spi-bus-launcher --launch-immediately >"$dir/atspi.log" 2>&1 &
 pids+=($!)
 sleep 1.5
@@ -127,6 +126,8 @@ done <"$walk"
 if [ "$failed" -ne 0 ]; then
     echo "--- the program's messages:"
     tail -n 20 "$dir/program.log"
+    echo "--- the window manager's messages:"
+    cat "$dir/openbox.log"
     exit 1
 fi
 echo "every phrase heard"
