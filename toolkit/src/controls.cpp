@@ -99,6 +99,16 @@ void place(QWidget* widget, const char* name, int left, int top, int width, int 
     widget->setGeometry(rectFromTwips(left, top, width, height));
 }
 
+void setTabOrder(std::initializer_list<QWidget*> order)
+{
+    QWidget* previous = nullptr;
+    for (QWidget* widget : order) {
+        if (previous)
+            QWidget::setTabOrder(previous, widget);
+        previous = widget;
+    }
+}
+
 Label* makeLabel(QWidget* parent, const char* name, const char* caption, int left, int top,
                  int width, int height)
 {

@@ -32,6 +32,12 @@ QString caption(CalibrationMethod method)
 }
 
 bool series(CalibrationMethod method) { return method == CalibrationMethod::SeriesInductor; }
+
+// The reference part is the inductor L0 in series, the capacitor C0 in parallel.
+UnitKind referenceKind(CalibrationMethod method)
+{
+    return series(method) ? UnitKind::Inductance : UnitKind::Capacitance;
+}
 } // namespace
 
 CalibrationWindow::CalibrationWindow(CalibrationMethod method, quorvant::CalibrationRecord& record,
@@ -53,7 +59,6 @@ void CalibrationWindow::buildControls()
     Frame1 = new toolkit::Frame(w);
     place(Frame1, "Frame1", 120, 0, 7335, 3975);
     QWidget* f = Frame1;
-    const UnitKind referenceKind = series(method_) ? UnitKind::Inductance : UnitKind::Capacitance;
 
     Label1 = makeLabel(f, "Label1", "Enter Freq 1", 120, 360, 975, 375);
     Combo1 = new toolkit::ComboBox(f, unitList(UnitKind::Frequency), false);
@@ -64,7 +69,7 @@ void CalibrationWindow::buildControls()
     Label3 = makeLabel(f, "Label3", series(method_) ? "Enter L0" : "Enter C0", 120, 1200, 855, 255);
     Text6 = toolkit::makeTextField(f);
     place(Text6, "Text6", 1200, 1080, 1095, 315);
-    Combo6 = new toolkit::ComboBox(f, unitList(referenceKind), false);
+    Combo6 = new toolkit::ComboBox(f, unitList(referenceKind(method_)), false);
     place(Combo6, "Combo6", 2400, 1080, 975, 315);
     Label4 = makeLabel(f, "Label4", "C1 Value", 120, 2640, 855, 375);
     Combo4 = new toolkit::ComboBox(f, unitList(UnitKind::Capacitance), false);
@@ -89,10 +94,8 @@ void CalibrationWindow::buildControls()
     for (QWidget* front : {Text1, Text2, Text4})
         front->raise();
 
-    QWidget* order[] = {Text1,  Text2,  Text4,  Command1, Command2, Command3, Text5,
-                        Combo1, Combo2, Combo4, Combo5,   Text6,    Combo6};
-    for (std::size_t i = 1; i < std::size(order); ++i)
-        QWidget::setTabOrder(order[i - 1], order[i]);
+    toolkit::setTabOrder({Text1, Text2, Text4, Command1, Command2, Command3, Text5, Combo1, Combo2,
+                          Combo4, Combo5, Text6, Combo6});
 }
 
 void CalibrationWindow::nameForScreenReaders()
@@ -136,13 +139,12 @@ void CalibrationWindow::Command1_Click()
     const std::string f1 = toolkit::stdText(Text1->text());
     const std::string f2 = toolkit::stdText(Text2->text());
     const std::string reference = toolkit::stdText(Text6->text());
-    const UnitKind referenceKind = series(method_) ? UnitKind::Inductance : UnitKind::Capacitance;
     const quorvant::CalibrationInput in{f1,
                                         unitOf(Combo1, UnitKind::Frequency),
                                         f2,
                                         unitOf(Combo2, UnitKind::Frequency),
                                         reference,
-                                        unitOf(Combo6, referenceKind),
+                                        unitOf(Combo6, referenceKind(method_)),
                                         unitOf(Combo4, UnitKind::Capacitance),
                                         unitOf(Combo5, UnitKind::Inductance)};
 

@@ -134,10 +134,8 @@ void MainWindow::nameForScreenReaders()
 void MainWindow::setTabOrder()
 {
     // The order of the layout's tab indexes; labels and the frame take no focus.
-    QWidget* order[] = {Command2, Command3, Command1, Combo1, Text1, Combo2, Text2,
-                        Combo3,   Text3,    Text4,    Combo4, Text5, Text6,  Text7};
-    for (std::size_t i = 1; i < std::size(order); ++i)
-        QWidget::setTabOrder(order[i - 1], order[i]);
+    toolkit::setTabOrder({Command2, Command3, Command1, Combo1, Text1, Combo2, Text2, Combo3, Text3,
+                          Text4, Combo4, Text5, Text6, Text7});
 }
 
 void MainWindow::startUp()

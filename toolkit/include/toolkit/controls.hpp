@@ -9,6 +9,8 @@
 #include <QStringList>
 #include <QSvgRenderer>
 
+#include <initializer_list>
+
 namespace toolkit {
 
 // A label whose carriage returns start new lines. caption() gives the text as the program set it.
@@ -85,6 +87,9 @@ void nameUnitList(QComboBox* list, const QString& fieldName);
 
 // Names the widget and places it at (left, top, width, height) in twips inside its parent.
 void place(QWidget* widget, const char* name, int left, int top, int width, int height);
+
+// The Tab key's order through a window's controls, first to last.
+void setTabOrder(std::initializer_list<QWidget*> order);
 
 // A named label with its caption, placed in twips.
 Label* makeLabel(QWidget* parent, const char* name, const char* caption, int left, int top,
