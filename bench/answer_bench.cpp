@@ -13,6 +13,9 @@
 #include <ui/forms.hpp>
 #include <ui/main_window.hpp>
 
+#include "quantile.hpp"
+#include "quiet_offscreen.hpp"
+
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLineEdit>
@@ -53,20 +56,6 @@ bool makeActive(QWidget* main)
     main->activateWindow();
     QApplication::setActiveWindow(main);
     return QTest::qWaitForWindowActive(main);
-}
-
-// The offscreen platform cannot raise windows and says so each time.
-QtMessageHandler qtHandler = nullptr;
-void quietHandler(QtMsgType type, const QMessageLogContext& context, const QString& message)
-{
-    if (!message.startsWith(QLatin1String("This plugin does not support")))
-        qtHandler(type, context, message);
-}
-
-double quantile(std::vector<double> values, double q)
-{
-    std::sort(values.begin(), values.end());
-    return values[static_cast<std::size_t>(q * static_cast<double>(values.size() - 1) + 0.5)];
 }
 
 // Returns false if a repetition never painted its result.
@@ -120,7 +109,7 @@ bool measure(QWidget* main, const QString& mode, const char* resultName, int rep
 
 int main(int argc, char* argv[])
 {
-    qtHandler = qInstallMessageHandler(quietHandler);
+    support::quietOffscreen();
     QApplication app(argc, argv);
     const int repetitions = argc > 1 ? std::max(1, std::atoi(argv[1])) : 2000;
     ui::setUpApplication(app);

@@ -6,6 +6,8 @@
 // Each program must print "first-paint <CLOCK_MONOTONIC ns>" after its first paint and end; the
 // platform (QT_QPA_PLATFORM, DISPLAY) is the
 // driver's own environment.
+#include "quantile.hpp"
+
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -104,14 +106,6 @@ Run launch(const char* program)
     close(errorFile);
     const long long painted = std::atoll(output.c_str() + at + std::strlen("first-paint "));
     return {(painted - start) / 1e6, (end - start) / 1e6, usage.ru_maxrss / 1024.0};
-}
-
-double quantile(std::vector<double> values, double q)
-{
-    std::sort(values.begin(), values.end());
-    const std::size_t i =
-        static_cast<std::size_t>(q * static_cast<double>(values.size() - 1) + 0.5);
-    return values[i];
 }
 
 } // namespace

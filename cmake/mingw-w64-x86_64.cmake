@@ -1,6 +1,6 @@
 # Cross-compiling for 64-bit Windows with Debian's MinGW-w64 (posix threads), and running what it
-# builds under Wine where Wine is installed. Only the core and its tests build this way: there is
-# no Qt for Windows on a Debian machine.
+# builds under Wine where Wine is installed. Qt for Windows is built with this file too
+# (scripts/windows-qt), and the program against that Qt chains to it from Qt's own toolchain.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 
@@ -13,6 +13,10 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+
+# pkg-config would otherwise answer with the host's libraries (xcb, fontconfig...).
+set(ENV{PKG_CONFIG_LIBDIR} /usr/x86_64-w64-mingw32/lib/pkgconfig)
+set(ENV{PKG_CONFIG_PATH} "")
 
 # One self-contained .exe: no MinGW run-time DLLs to find at run time.
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")

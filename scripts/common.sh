@@ -11,15 +11,21 @@ packages=(
     fonts-liberation2 valgrind
 )
 # ...and what the tests need besides: the package checkers, the sanitizer and fuzz builds, the
-# format check, X servers with real window managers, the screen reader, and the Windows cross
-# build of the core run under Wine.
+# format check, the comma locale of the number tests, X servers with real window managers and the
+# screen reader.
 test_packages=(
     desktop-file-utils appstream dpkg-dev file lintian man-db groff-base
     clang-14 libclang-rt-14-dev clang-format
     xvfb openbox metacity xdotool x11-utils
     orca speech-dispatcher speech-dispatcher-espeak-ng espeak-ng python3-speechd
-    at-spi2-core dbus dbus-x11 alsa-utils libasound2-plugins
-    g++-mingw-w64-x86-64-posix googletest wine64
+    at-spi2-core dbus dbus-x11 alsa-utils libasound2-plugins locales
+)
+# ...and what the Windows build needs: Qt's source and its build, MinGW-w64, GoogleTest's
+# sources, NSIS for the setup, Wine with its fonts (Tahoma, Windows' dialog font) on an X server
+# with a window manager to run it all.
+windows_packages=(
+    dpkg-dev perl g++-mingw-w64-x86-64-posix googletest nsis wine64 fonts-wine
+    xvfb openbox xdotool x11-utils
 )
 
 install_missing() {

@@ -78,7 +78,10 @@ CalibrationSummary summarize(const CalibrationRecord& record, std::string_view d
     const auto text = [&](double value, int decimals) {
         return formatRounded(value, decimals, decimalSeparator).value_or(std::string());
     };
-    return {text(record.F1 * 1000, 3), text(record.C1 * 1000000, 1), text(record.L1, 4)};
+    // Main's display: F1 in kHz, C1 in pF and L1 in uH, with decimals of its own.
+    return {text(fromWorkingUnit(record.F1, Unit::KHz), 3),
+            text(fromWorkingUnit(record.C1, Unit::pF), 1),
+            text(fromWorkingUnit(record.L1, Unit::uH), 4)};
 }
 
 } // namespace quorvant

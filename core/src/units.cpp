@@ -53,8 +53,6 @@ const std::array<std::string_view, 3>& unitItems(UnitKind kind)
     return items[static_cast<std::size_t>(kind)];
 }
 
-std::string_view unitText(Unit unit) { return info(unit).text; }
-
 std::optional<Unit> parseUnit(std::string_view text, UnitKind kind)
 {
     const auto* found = std::find_if(std::begin(units), std::end(units), [&](const UnitInfo& u) {
@@ -75,12 +73,15 @@ double toWorkingUnit(double number, std::optional<Unit> unit)
 
 double strayToWorkingUnit(double nanohenry) { return toWorkingUnit(nanohenry, Unit::nH); }
 
+double fromWorkingUnit(double value, Unit unit)
+{
+    const int exponent = info(unit).exponent;
+    return exponent < 0 ? value * powerOfTen(-exponent) : value / powerOfTen(exponent);
+}
+
 std::optional<std::string> resultText(double value, Unit unit, std::string_view decimalSeparator)
 {
-    const UnitInfo& u = info(unit);
-    const double shown =
-        u.exponent < 0 ? value * powerOfTen(-u.exponent) : value / powerOfTen(u.exponent);
-    return formatRounded(shown, u.decimals, decimalSeparator);
+    return formatRounded(fromWorkingUnit(value, unit), info(unit).decimals, decimalSeparator);
 }
 
 } // namespace quorvant

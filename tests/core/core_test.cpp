@@ -10,13 +10,14 @@
 
 #include <clocale>
 #include <cmath>
-#include <cstdio>
 #include <string>
+#include <vector>
 
 namespace {
 
 using namespace quorvant;
-constexpr auto S = CalibrationMethod::SeriesInductor, P = CalibrationMethod::ParallelCapacitor;
+constexpr auto series = CalibrationMethod::SeriesInductor;
+constexpr auto parallel = CalibrationMethod::ParallelCapacitor;
 
 // A list's text as the windows hand it over: parsed into a unit of its kind once.
 std::optional<Unit> F(std::string_view text) { return parseUnit(text, UnitKind::Frequency); }
@@ -24,19 +25,21 @@ std::optional<Unit> L(std::string_view text) { return parseUnit(text, UnitKind::
 std::optional<Unit> C(std::string_view text) { return parseUnit(text, UnitKind::Capacitance); }
 
 // Each row reads a typed text, then shows the number read, rounded to `decimals` places (below 0:
-// the general format alone). This runs in the C locale and again in a comma locale where one is
-// installed: the user's regional settings must not count.
-TEST(Numbers, ReadRoundAndFormat)
+// the general format alone). The rows run in the C locale and again in a comma locale: the user's
+// regional settings must not count.
+struct NumberRow {
+    std::string text;
+    std::optional<std::string> prefix; // the part read; none: the whole text
+    double value;
+    int decimals;
+    std::optional<std::string> shown;
+    const char* separator = ".";
+};
+
+std::vector<NumberRow> numberRows()
 {
     const std::string zeros(5000, '0'), nines(5000, '9');
-    const struct {
-        std::string text;
-        std::optional<std::string> prefix; // the part read; none: the whole text
-        double value;
-        int decimals;
-        std::optional<std::string> shown;
-        const char* separator = ".";
-    } rows[] = {
+    return {
         // Blanks, tabs and line feeds are dropped wherever they stand.
         {" + 1 2\t.\ne-1 ", "+12.e-1", 1.2, -1, "1.2"},
         // Reading stops at the first character that cannot continue the number; a comma is one.
@@ -74,80 +77,96 @@ TEST(Numbers, ReadRoundAndFormat)
         {"0.0001", {}, 0.0001, -1, "0.0001"},
         {"0.000015", {}, 0.000015, -1, "1,5E-05", ","},
     };
+}
+
+void checkNumbers()
+{
+    for (const auto& r : numberRows()) {
+        SCOPED_TRACE(r.text.substr(0, 40));
+        EXPECT_EQ(acceptedPrefix(r.text), r.prefix.value_or(r.text));
+        const double value = readNumber(r.text);
+        EXPECT_TRUE(value == r.value && std::signbit(value) == std::signbit(r.value)) << value;
+        EXPECT_EQ(r.decimals < 0 ? formatGeneral(value, r.separator)
+                                 : formatRounded(value, r.decimals, r.separator),
+                  r.shown);
+    }
+    EXPECT_EQ(formatRounded(NAN, 1, "."), std::nullopt); // a NaN has no text either
+}
+
+TEST(Numbers, ReadRoundAndFormat)
+{
+    ASSERT_NE(std::setlocale(LC_ALL, "C"), nullptr);
+    checkNumbers();
+}
+
+TEST(Numbers, ReadRoundAndFormatUnderACommaLocale)
+{
 #ifdef _WIN32
     const char* const commaLocale = "German_Germany.1252"; // the C run-time's name for it
 #else
     const char* const commaLocale = "de_DE.UTF-8";
 #endif
-    for (const char* locale : {"C", commaLocale}) {
-        if (std::setlocale(LC_ALL, locale) == nullptr) {
-            std::printf("[ NOTE     ] the comma locale %s is not installed: its rows are skipped\n",
-                        locale);
-            continue;
-        }
-        for (const auto& r : rows) {
-            SCOPED_TRACE(locale + (": " + r.text.substr(0, 40)));
-            EXPECT_EQ(acceptedPrefix(r.text), r.prefix.value_or(r.text));
-            const double value = readNumber(r.text);
-            EXPECT_TRUE(value == r.value && std::signbit(value) == std::signbit(r.value)) << value;
-            EXPECT_EQ(r.decimals < 0 ? formatGeneral(value, r.separator)
-                                     : formatRounded(value, r.decimals, r.separator),
-                      r.shown);
-        }
-    }
+    if (std::setlocale(LC_ALL, commaLocale) == nullptr)
+        GTEST_SKIP() << "the comma locale " << commaLocale << " is not installed";
+    // Sure to be the comma locale: otherwise these rows would prove nothing.
+    EXPECT_STREQ(std::localeconv()->decimal_point, ",");
+    checkNumbers();
     std::setlocale(LC_ALL, "C");
-    EXPECT_EQ(formatRounded(NAN, 1, "."), std::nullopt); // a NaN has no text either
 }
 
 // Each row measures in the three modes, "Lx Mode (Calculate L)", "Cx Mode (Calculate C)" and
-// "Cx Mode (Calculate L)". Expected: the result's text, Z or R for the code, or "" for no text.
+// "Cx Mode (Calculate L)". Expected: the result's text, `zero` or `range` for the code, or "" for
+// no text.
 TEST(Measure, ThreeModes)
 {
     const CalibrationRecord cal{.C1 = 0.001, .L1 = 100}, tiny{.C1 = 1e-300, .L1 = 100};
-    const std::string Z = "<zero divisor>", R = "<out of range>";
+    const std::string zero = "<zero divisor>", range = "<out of range>";
     const struct {
+        const char* name;
         CalibrationRecord record;
         const char *f, *fUnit, *stray, *lUnit, *cUnit;
         std::string text[3];
         const char* separator = ".";
     } rows[] = {
-        {cal, "400", "KHz", "", "uH", "pF", {"58.314", "583.1", "-271.484"}},
+        // clang-format off
+        {"kHz, no stray", cal, "400", "KHz", "", "uH", "pF", {"58.314", "583.1", "-271.484"}},
         // Only a positive stray inductance is taken off, and only in the first mode.
-        {cal, "400000", "Hz", "12", "nH", "nF", {"58302.4", "0.583", "-271484.2"}},
-        {cal, "0.4", "MHz", "-12", "mH", "uF", {"0.058314", "0.000583", "-0.271484"}},
+        {"Hz, a positive stray taken off", cal, "400000", "Hz", "12", "nH", "nF", {"58302.4", "0.583", "-271484.2"}},
+        {"MHz, a negative stray left alone", cal, "0.4", "MHz", "-12", "mH", "uF", {"0.058314", "0.000583", "-0.271484"}},
         // With a finer pi squared than 9.8696, this row and the nH row read differently.
-        {cal, "10", "KHz", "0", "uH", "pF", {"253203.072", "2532030.7", "-100.039"}},
-        {cal, "1,5", "MHz", "0", "uH", "pF", {"-74.67", "-746.7", "33.923"}},
-        {cal, "", "KHz", "0", "uH", "pF", {Z, Z, "-100"}},
+        {"10 kHz, where pi squared shows", cal, "10", "KHz", "0", "uH", "pF", {"253203.072", "2532030.7", "-100.039"}},
+        {"a comma ends the frequency", cal, "1,5", "MHz", "0", "uH", "pF", {"-74.67", "-746.7", "33.923"}},
+        {"no frequency", cal, "", "KHz", "0", "uH", "pF", {zero, zero, "-100"}},
         // A unit that is no item of its kind: a typed number stays as it is, a result unshown.
-        {cal, "0.4", "khz", "0", "uH", "uF", {"58.314", "0.000583", "-271.484"}},
-        {cal, "400", "KHz", "0", "pF", "PF", {"", "", ""}},
-        {cal, "400", "KHz", "0", "uH", "pF", {"58,314", "583,1", "-271,484"}, ","},
+        {"a frequency unit that is no item", cal, "0.4", "khz", "0", "uH", "uF", {"58.314", "0.000583", "-271.484"}},
+        {"a result unit that is no item", cal, "400", "KHz", "0", "pF", "PF", {"", "", ""}},
+        {"the comma separator", cal, "400", "KHz", "0", "uH", "pF", {"58,314", "583,1", "-271,484"}, ","},
         // Uncalibrated, and left with C1 zero by a stopped calibration.
-        {{}, "400", "KHz", "0", "uH", "pF", {Z, Z, Z}},
-        {{.L1 = 100}, "400", "KHz", "0", "uH", "pF", {Z, "1583.1", "-100"}},
+        {"uncalibrated", {}, "400", "KHz", "0", "uH", "pF", {zero, zero, zero}},
+        {"C1 zero after a stopped calibration", {.L1 = 100}, "400", "KHz", "0", "uH", "pF", {zero, "1583.1", "-100"}},
         // At the oscillator's own resonance 4 * 9.8696 * F3^2 * L1 * C1 - 1 is exactly 0.
-        {{.C1 = 1, .L1 = 1 / 9.8696}, "0.5", "MHz", "0", "uH", "pF", {"0", "0", Z}},
+        {"at the oscillator's own resonance", {.C1 = 1, .L1 = 1 / 9.8696}, "0.5", "MHz", "0", "uH", "pF", {"0", "0", zero}},
         // Beyond the double range: typed numbers, products, and results in their unit.
-        {cal, "-1e400", "MHz", "0", "uH", "pF", {R, R, R}},
-        {cal, "1e200", "MHz", "0", "uH", "pF", {R, R, R}},
-        {{.L1 = 100}, "1e200", "MHz", "0", "uH", "pF", {R, R, R}},
-        {cal, "400", "KHz", "-1e309", "uH", "pF", {R, "583.1", "-271.484"}},
-        {tiny, "100", "Hz", "0", "nH", "pF", {R, "25330307206", "-100000"}},
+        {"a frequency below the double range", cal, "-1e400", "MHz", "0", "uH", "pF", {range, range, range}},
+        {"a frequency squared beyond the range", cal, "1e200", "MHz", "0", "uH", "pF", {range, range, range}},
+        {"beyond the range with C1 zero", {.L1 = 100}, "1e200", "MHz", "0", "uH", "pF", {range, range, range}},
+        {"a stray beyond the double range", cal, "400", "KHz", "-1e309", "uH", "pF", {range, "583.1", "-271.484"}},
+        {"a result beyond the range in its unit", tiny, "100", "Hz", "0", "nH", "pF", {range, "25330307206", "-100000"}},
     };
+    // clang-format on
     const Mode order[] = {Mode::LxSeries, Mode::CxParallel, Mode::LxParallel};
     for (const auto& r : rows) {
         for (int m = 0; m < 3; ++m) {
             const Mode mode = order[m];
-            SCOPED_TRACE(testing::Message() << modeName(mode) << ": " << r.f << " " << r.fUnit);
+            SCOPED_TRACE(testing::Message() << r.name << ", " << modeName(mode));
             const bool inductance = measuredQuantity(mode) == Quantity::Inductance;
             const auto out =
                 measure(mode, {r.f, F(r.fUnit), r.stray, inductance ? L(r.lUnit) : C(r.cUnit)},
                         r.record, r.separator);
             const std::string& want = r.text[m];
-            const ResultCode code = want == Z   ? ResultCode::ZeroDivisor
-                                    : want == R ? ResultCode::OutOfRange
-                                                : ResultCode::Ok;
+            const ResultCode code = want == zero    ? ResultCode::ZeroDivisor
+                                    : want == range ? ResultCode::OutOfRange
+                                                    : ResultCode::Ok;
             EXPECT_EQ(out.code, code);
             if (ok(code)) {
                 EXPECT_EQ(out.text.value_or(""), want);
@@ -172,54 +191,57 @@ TEST(Calibrate, OutcomesAndRecord)
 {
     constexpr double n = NAN, t = 1e-160;
     using enum ResultCode;
-    const Calibration g1{ZeroDivisor, {}, {}}, g2{SecondZeroDivisor, {}, {}}, R{OutOfRange, {}, {}};
-    const Calibration& gp1 = g1;
-    const Calibration& gp2 = g2;
+    // The outcomes without texts: a guard stopped the calculation, or a value left the range.
+    const Calibration firstGuard{ZeroDivisor, {}, {}}, secondGuard{SecondZeroDivisor, {}, {}},
+        range{OutOfRange, {}, {}};
     const struct {
+        const char* name;
         CalibrationMethod method;
         const char* in[8]; // F1, F2, L0 or C0, each with its unit, and C1's and L1's units
         Calibration out;
         CalibrationRecord after{n, n, n, n, n, n};
     } rows[] = {
-        {S, {"500", "KHz", "400", "KHz", "100", "uH", "pF", "uH"}, {Ok, "569.9", "177.778"}},
-        {S, {"500000", "Hz", "0.4", "MHz", "0.1", "mH", "nF", "mH"}, {Ok, "0.57", "0.177778"}},
-        {S, {"0.5", "MHz", "4e5", "Hz", "1e5", "nH", "uF", "nH"}, {Ok, "0.00057", "177777.8"}},
-        {S, {"400", "KHz", "500", "KHz", "100", "uH", "pF", "uH"}, {Ok, "-569.9", "-277.778"}},
-        {P, {"500", "KHz", "400", "KHz", "1000", "pF", "pF", "uH"}, {Ok, "1777.8", "56.993"}},
-        {P, {"500000", "Hz", "0.4", "MHz", "1", "nF", "nF", "mH"}, {Ok, "1.778", "0.056993"}},
-        {P, {"0.5", "MHz", "400000", "Hz", "0.001", "uF", "uF", "nH"}, {Ok, "0.001778", "56993.2"}},
-        {P, {"400", "KHz", "500", "KHz", "1000", "pF", "pF", "uH"}, {Ok, "-2777.8", "-56.993"}},
+        // clang-format off
+        {"series, kHz", series, {"500", "KHz", "400", "KHz", "100", "uH", "pF", "uH"}, {Ok, "569.9", "177.778"}},
+        {"series, Hz and MHz, mH and nF", series, {"500000", "Hz", "0.4", "MHz", "0.1", "mH", "nF", "mH"}, {Ok, "0.57", "0.177778"}},
+        {"series, MHz and Hz, nH and uF", series, {"0.5", "MHz", "4e5", "Hz", "1e5", "nH", "uF", "nH"}, {Ok, "0.00057", "177777.8"}},
+        {"series, F2 above F1", series, {"400", "KHz", "500", "KHz", "100", "uH", "pF", "uH"}, {Ok, "-569.9", "-277.778"}},
+        {"parallel, kHz", parallel, {"500", "KHz", "400", "KHz", "1000", "pF", "pF", "uH"}, {Ok, "1777.8", "56.993"}},
+        {"parallel, Hz and MHz, nF and mH", parallel, {"500000", "Hz", "0.4", "MHz", "1", "nF", "nF", "mH"}, {Ok, "1.778", "0.056993"}},
+        {"parallel, MHz and Hz, uF and nH", parallel, {"0.5", "MHz", "400000", "Hz", "0.001", "uF", "uF", "nH"}, {Ok, "0.001778", "56993.2"}},
+        {"parallel, F2 above F1", parallel, {"400", "KHz", "500", "KHz", "1000", "pF", "pF", "uH"}, {Ok, "-2777.8", "-56.993"}},
         // Large enough to show the digits of pi squared.
-        {S, {"2", "MHz", "1", "MHz", "0.003", "nH", "pF", "nH"}, {Ok, "6332573977.7", "0"}},
-        {P, {"2", "MHz", "1", "MHz", "0.003", "pF", "pF", "uH"}, {Ok, "0", "6332573.978"}},
-        {P, {"2", "MHz", "1", "MHz", "3e305", "uF", "uF", "uH"}, {Ok, "1E+305", "0"}},
+        {"series, large enough to show pi squared", series, {"2", "MHz", "1", "MHz", "0.003", "nH", "pF", "nH"}, {Ok, "6332573977.7", "0"}},
+        {"parallel, large enough to show pi squared", parallel, {"2", "MHz", "1", "MHz", "0.003", "pF", "pF", "uH"}, {Ok, "0", "6332573.978"}},
+        {"parallel, C1 of 1E+305", parallel, {"2", "MHz", "1", "MHz", "3e305", "uF", "uF", "uH"}, {Ok, "1E+305", "0"}},
         // A typed L1 unit that is none of the items leaves its text alone; the record is updated.
-        {P, {"500", "KHz", "400", "KHz", "1000", "pF", "pF", "UH"}, {Ok, "1777.8", {}}},
+        {"parallel, a typed L1 unit that is no item", parallel, {"500", "KHz", "400", "KHz", "1000", "pF", "pF", "UH"}, {Ok, "1777.8", {}}},
         // The readings are stored first, each result only once its guard has passed.
-        {S, {"500", "KHz", "0.5", "MHz", "1", "uH", "pF", "uH"}, g1, {.5, .5, 1, 9, 9, 9}},
-        {S, {"500", "KHz", "400", "KHz", "0", "uH", "pF", "uH"}, g2, {.5, .4, 0, 9, 9, 0}},
-        {S, {"", "KHz", "0.5", "MHz", "1", "uH", "pF", "uH"}, g2, {0, .5, 1, 9, 9, -1}},
-        {P, {"1", "MHz", "1", "MHz", "1", "uF", "pF", "uH"}, gp1, {1, 1, 9, 1, 9, 9}},
-        {P, {"500", "KHz", "400", "KHz", "0", "pF", "pF", "uH"}, gp2, {.5, .4, 9, 0, 0, 9}},
-        {P, {"", "KHz", "0.5", "MHz", "1", "uF", "pF", "uH"}, gp2, {0, .5, 9, 1, -1, 9}},
+        {"series, F1 equal to F2", series, {"500", "KHz", "0.5", "MHz", "1", "uH", "pF", "uH"}, firstGuard, {.5, .5, 1, 9, 9, 9}},
+        {"series, no L0", series, {"500", "KHz", "400", "KHz", "0", "uH", "pF", "uH"}, secondGuard, {.5, .4, 0, 9, 9, 0}},
+        {"series, no F1", series, {"", "KHz", "0.5", "MHz", "1", "uH", "pF", "uH"}, secondGuard, {0, .5, 1, 9, 9, -1}},
+        {"parallel, F1 equal to F2", parallel, {"1", "MHz", "1", "MHz", "1", "uF", "pF", "uH"}, firstGuard, {1, 1, 9, 1, 9, 9}},
+        {"parallel, no C0", parallel, {"500", "KHz", "400", "KHz", "0", "pF", "pF", "uH"}, secondGuard, {.5, .4, 9, 0, 0, 9}},
+        {"parallel, no F1", parallel, {"", "KHz", "0.5", "MHz", "1", "uF", "pF", "uH"}, secondGuard, {0, .5, 9, 1, -1, 9}},
         // Nothing beyond the double range is stored; a result without a text in its unit is.
-        {S, {"1", "MHz", "-1e400", "Hz", "1", "uH", "pF", "uH"}, R, {1, 9, 9, 9, 9, 9}},
-        {S, {"2", "MHz", "1", "MHz", "1e306", "mH", "pF", "uH"}, R, {2, 1, 9, 9, 9, 9}},
-        {S, {"1e200", "MHz", "1", "MHz", "1", "uH", "pF", "uH"}, R, {1e200, 1, 1, 9, 9, 9}},
-        {P, {"1e200", "MHz", "1", "MHz", "1", "uF", "pF", "uH"}, R, {1e200, 1, 9, 1, 9, 9}},
-        {S, {"2e5", "MHz", "1e5", "MHz", "1e300", "uH", "pF", "uH"}, R, {2e5, 1e5, 1e300, 9, 9, 9}},
-        {S, {"2e50", "MHz", "1", "MHz", "1e307", "uH", "pF", "uH"}, R, {2e50, 1, 1e307, 9, 9, n}},
-        {P, {"2e5", "MHz", "1e5", "MHz", "1e300", "uF", "pF", "uH"}, R, {2e5, 1e5, 9, 1e300, n, 9}},
-        {S, {"2e-160", "MHz", "1e-160", "MHz", "1", "uH", "pF", "uH"}, R, {2 * t, t, 1, 9, 9, n}},
-        {P, {"2e-160", "MHz", "1e-160", "MHz", "1", "uF", "pF", "uH"}, R, {2 * t, t, 9, 1, n, 9}},
-        {P, {"1.01", "MHz", "1", "MHz", "1e307", "uF", "pF", "uH"}, R, {1.01, 1, 9, 1e307, 9, 9}},
-        {P, {"2", "MHz", "1", "MHz", "3e305", "uF", "pF", "uH"}, R, {2, 1, 9, 3e305, n, n}},
-        {S, {"2", "MHz", "1", "MHz", "1e306", "uH", "pF", "nH"}, R, {2, 1, 1e306, 9, n, n}},
+        {"series, F2 below the double range", series, {"1", "MHz", "-1e400", "Hz", "1", "uH", "pF", "uH"}, range, {1, 9, 9, 9, 9, 9}},
+        {"series, L0 in mH beyond the range", series, {"2", "MHz", "1", "MHz", "1e306", "mH", "pF", "uH"}, range, {2, 1, 9, 9, 9, 9}},
+        {"series, F1 squared beyond the range", series, {"1e200", "MHz", "1", "MHz", "1", "uH", "pF", "uH"}, range, {1e200, 1, 1, 9, 9, 9}},
+        {"parallel, F1 squared beyond the range", parallel, {"1e200", "MHz", "1", "MHz", "1", "uF", "pF", "uH"}, range, {1e200, 1, 9, 1, 9, 9}},
+        {"series, F1 squared times L0 beyond the range", series, {"2e5", "MHz", "1e5", "MHz", "1e300", "uH", "pF", "uH"}, range, {2e5, 1e5, 1e300, 9, 9, 9}},
+        {"series, C1 beyond the range", series, {"2e50", "MHz", "1", "MHz", "1e307", "uH", "pF", "uH"}, range, {2e50, 1, 1e307, 9, 9, n}},
+        {"parallel, L1 beyond the range", parallel, {"2e5", "MHz", "1e5", "MHz", "1e300", "uF", "pF", "uH"}, range, {2e5, 1e5, 9, 1e300, n, 9}},
+        {"series, frequencies squared below the range", series, {"2e-160", "MHz", "1e-160", "MHz", "1", "uH", "pF", "uH"}, range, {2 * t, t, 1, 9, 9, n}},
+        {"parallel, frequencies squared below the range", parallel, {"2e-160", "MHz", "1e-160", "MHz", "1", "uF", "pF", "uH"}, range, {2 * t, t, 9, 1, n, 9}},
+        {"parallel, C0 times F2 squared beyond the range", parallel, {"1.01", "MHz", "1", "MHz", "1e307", "uF", "pF", "uH"}, range, {1.01, 1, 9, 1e307, 9, 9}},
+        {"parallel, results beyond the range in their units", parallel, {"2", "MHz", "1", "MHz", "3e305", "uF", "pF", "uH"}, range, {2, 1, 9, 3e305, n, n}},
+        {"series, results beyond the range in their units", series, {"2", "MHz", "1", "MHz", "1e306", "uH", "pF", "nH"}, range, {2, 1, 1e306, 9, n, n}},
     };
+    // clang-format on
     using Rec = CalibrationRecord;
     for (const auto& r : rows) {
-        SCOPED_TRACE(testing::Message() << r.in[0] << " " << r.in[2] << " " << r.in[4]);
-        const auto referenceUnit = r.method == S ? L(r.in[5]) : C(r.in[5]);
+        SCOPED_TRACE(r.name);
+        const auto referenceUnit = r.method == series ? L(r.in[5]) : C(r.in[5]);
         const CalibrationInput in{r.in[0], F(r.in[1]),    r.in[2],    F(r.in[3]),
                                   r.in[4], referenceUnit, C(r.in[6]), L(r.in[7])};
         Rec rec{9, 9, 9, 9, 9, 9};
@@ -232,10 +254,10 @@ TEST(Calibrate, OutcomesAndRecord)
         }
     }
     // The texts of the guards differ between the methods only in the series one's first guard.
-    EXPECT_EQ(messages::forCalibration(S, ZeroDivisor), messages::seriesFirstGuard);
-    EXPECT_EQ(messages::forCalibration(S, SecondZeroDivisor), messages::seriesSecondGuard);
-    EXPECT_EQ(messages::forCalibration(P, ZeroDivisor), messages::parallelGuard);
-    EXPECT_EQ(messages::forCalibration(P, OutOfRange), messages::outOfRange);
+    EXPECT_EQ(messages::forCalibration(series, ZeroDivisor), messages::seriesFirstGuard);
+    EXPECT_EQ(messages::forCalibration(series, SecondZeroDivisor), messages::seriesSecondGuard);
+    EXPECT_EQ(messages::forCalibration(parallel, ZeroDivisor), messages::parallelGuard);
+    EXPECT_EQ(messages::forCalibration(parallel, OutOfRange), messages::outOfRange);
 }
 
 TEST(Calibrate, Summary)
@@ -244,7 +266,7 @@ TEST(Calibrate, Summary)
     EXPECT_EQ(summarize(rec, "."), (CalibrationSummary{"0", "0", "0"}));
     const CalibrationInput in{"500", Unit::KHz, "400",    Unit::KHz,
                               "100", Unit::uH,  Unit::pF, Unit::uH};
-    EXPECT_EQ(calibrate(S, in, rec, ","), (Calibration{ResultCode::Ok, "569,9", "177,778"}));
+    EXPECT_EQ(calibrate(series, in, rec, ","), (Calibration{ResultCode::Ok, "569,9", "177,778"}));
     EXPECT_EQ(summarize(rec, "."), (CalibrationSummary{"500", "569.9", "177.7778"}));
     EXPECT_EQ(summarize(rec, ","), (CalibrationSummary{"500", "569,9", "177,7778"}));
     // F1 in kHz with 3 decimals; beyond the double range it has no text.

@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
 # Runs a command on a private X server (Xvfb) under a real window manager, as on a person's desktop.
 # usage: under_wm.sh WINDOW_MANAGER COMMAND [ARGS...]
-# Exits 77 (skipped) when Xvfb or the window manager is not installed.
+# Fails when Xvfb or the window manager is not installed.
 set -u
 wm=$1
 shift
 for tool in Xvfb xprop xdotool "$wm"; do
-    command -v "$tool" >/dev/null || { echo "$tool is not installed"; exit 77; }
+    command -v "$tool" >/dev/null || { echo "$tool is not installed (scripts/test installs it)"; exit 1; }
 done
 
 pids=()

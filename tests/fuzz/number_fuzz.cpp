@@ -1,9 +1,12 @@
 // libFuzzer target for reading typed numbers, rounding and showing results, and the
 // calculations on whatever is typed. The input is the text of a field; a double from its last
 // eight bytes (any double, infinities and NaNs included) is shown too, with 0 to 31 decimals
-// chosen by the first byte. The C library's strtod and printf, which share no code with the
-// program, are the reference:
-// - readNumber equals std::from_chars on acceptedPrefix (unless from_chars is out of range);
+// chosen by the first byte. The C library's strtod and printf in the "C" locale, which share no
+// code with the program, are the reference:
+// - a reference reader written here (blanks erased, the rest left to strtod, which reads more
+//   forms than the program: hexadecimal, inf and nan, and leading white space other than blanks,
+//   are cut off before it) gives the same accepted prefix as acceptedPrefix and the same double,
+//   bit for bit, as readNumber, beyond the double's range included;
 // - a shown text (formatRounded, or resultText in each output unit) read back with readNumber
 //   is printf's "%.15G" of the value rounded by printf's "%.*f" (half to even on the exact
 //   binary value); a value has a text exactly when it is finite;
@@ -15,12 +18,13 @@
 #include <quorvant/units.hpp>
 
 #include <algorithm>
-#include <charconv>
+#include <cctype>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 
 namespace {
 
@@ -33,11 +37,39 @@ void check(bool ok, const char* what, std::string_view input, double value = 0)
     std::abort();
 }
 
-// printf's text of `value`, read back by strtod.
-double printed(const char* format, int precision, double value)
+// The leading number of `text` by the reading rule, found by strtod: the prefix it reads and its
+// value. Blanks are erased first; a number must start with a digit or a point after its sign.
+struct Reference {
+    std::string prefix;
+    double value = 0;
+};
+
+Reference referenceRead(std::string_view text)
+{
+    std::string t(text);
+    std::erase_if(t, [](char c) { return c == ' ' || c == '\t' || c == '\n'; });
+    const std::size_t sign = !t.empty() && (t[0] == '+' || t[0] == '-');
+    const bool digitOrPoint =
+        t.size() > sign && (std::isdigit(static_cast<unsigned char>(t[sign])) || t[sign] == '.');
+    if (!digitOrPoint)
+        return {}; // inf, nan, other white space, or nothing: no number, read as 0
+    if (t.compare(sign, 2, "0x") == 0 || t.compare(sign, 2, "0X") == 0)
+        t.resize(sign + 1); // hexadecimal is no number here: "0x10" reads as 0
+    char* end = nullptr;
+    const double value = std::strtod(t.c_str(), &end);
+    if (end == t.c_str())
+        return {}; // a sign and a point without digits: no number
+    return {t.substr(0, static_cast<std::size_t>(end - t.c_str())), value};
+}
+
+// printf's text of `value` ("%.*f" when fixed, else "%.*G"), read back by strtod.
+double printed(bool fixed, int precision, double value)
 {
     char buffer[400]; // the fixed form of the largest double with 31 decimals fits
-    std::snprintf(buffer, sizeof buffer, format, precision, value);
+    if (fixed)
+        std::snprintf(buffer, sizeof buffer, "%.*f", precision, value);
+    else
+        std::snprintf(buffer, sizeof buffer, "%.*G", precision, value);
     return std::strtod(buffer, nullptr);
 }
 
@@ -46,27 +78,27 @@ double printed(const char* format, int precision, double value)
 void checkShown(std::string_view input, double value, int decimals,
                 const std::optional<std::string>& shown)
 {
-    const double rounded = printed("%.*f", std::max(decimals, 0), value);
+    const double rounded = printed(true, std::max(decimals, 0), value);
     check(shown
-              ? std::isfinite(value) && quorvant::readNumber(*shown) == printed("%.*G", 15, rounded)
+              ? std::isfinite(value) && quorvant::readNumber(*shown) == printed(false, 15, rounded)
               : !std::isfinite(value),
           "a shown text is not the rounded value to 15 digits", input, value);
 }
 
 } // namespace
 
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size);
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     using namespace quorvant;
     const std::string_view text(reinterpret_cast<const char*>(data), size);
 
     const double read = readNumber(text);
-    const std::string prefix = acceptedPrefix(text);
-    const char* const first = prefix.data() + prefix.starts_with('+'); // from_chars takes no '+'
-    double expected = 0; // a text without a number reads as 0
-    const std::errc ec = std::from_chars(first, prefix.data() + prefix.size(), expected).ec;
-    check(ec == std::errc::result_out_of_range || std::memcmp(&read, &expected, sizeof read) == 0,
-          "readNumber differs from from_chars on the accepted prefix", text, read);
+    const Reference reference = referenceRead(text);
+    check(acceptedPrefix(text) == reference.prefix,
+          "acceptedPrefix differs from the reference reader's", text, read);
+    check(std::memcmp(&read, &reference.value, sizeof read) == 0,
+          "readNumber differs from the reference reader's value", text, read);
 
     double raw = 0; // any double, from the last eight bytes
     std::memcpy(&raw, data + size - std::min(size, sizeof raw), std::min(size, sizeof raw));

@@ -1,6 +1,7 @@
 // Screen readers and the keyboard alone: Tab visits the controls of Main and of both calibration
-// windows in order, every field and list it reaches has a name, and the display-only fields are
-// read-only yet reachable.
+// windows in order and Shift+Tab in the reverse order, every field and list it reaches has a name,
+// the display-only fields are read-only yet reachable, the arrow keys choose a unit and Space
+// presses a button.
 #include "harness.hpp"
 
 #include <QAccessible>
@@ -30,9 +31,9 @@ private slots:
         QTest::newRow("Cal_Cx") << "Cal_Cx" << cxc << calibration;
         QTest::newRow("Cal_Lx") << "Cal_Lx" << lx << calibration;
     }
-    // Tab from the first control visits each reachable one and comes back to the first. A field
-    // is named by its own name or its label's; a list by its own, since on some desktops Qt
-    // reads a list out by its current item.
+    // Tab from the first control visits each reachable one and comes back to the first; Shift+Tab
+    // goes the same way back. A field is named by its own name or its label's; a list by its own,
+    // since on some desktops Qt reads a list out by its current item.
     void tabOrder()
     {
         QFETCH(QString, window);
@@ -55,6 +56,30 @@ private slots:
         }
         QCOMPARE(seen.join(' '), order);
         QCOMPARE(f->objectName(), order.section(' ', 0, 0)); // round to the first
+        QStringList back;
+        for (int i = 0; i <= order.count(' '); ++i) {
+            QTest::keyClick(f, Qt::Key_Tab, Qt::ShiftModifier);
+            f = qApp->focusWidget();
+            back.prepend(f->objectName());
+        }
+        QCOMPARE(back.join(' '), QString(order).remove('*'));
+    }
+
+    // On Main's focused unit list Down and Up choose the next and the previous unit; Space on the
+    // focused Reset button empties the frequency.
+    void arrowsAndSpace()
+    {
+        auto* unit = child<QComboBox>("Main", "Combo2");
+        unit->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(unit, Qt::Key_Down);
+        QCOMPARE(unit->currentText(), QString("KHz"));
+        QTest::keyClick(unit, Qt::Key_Up);
+        QCOMPARE(unit->currentText(), QString("Hz"));
+        type("Main", "Text1", "400");
+        auto* reset = child<QWidget>("Main", "Command2");
+        reset->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(reset, Qt::Key_Space);
+        QCOMPARE(text("Main", "Text1"), QString());
     }
 
     // What screen readers are told of each window and of what Qt alone would leave unnamed: a

@@ -6,6 +6,8 @@
 #include <QComboBox>
 #include <QLineEdit>
 
+#include <tuple>
+
 using namespace harness;
 
 // Chooses the mode in Main and presses "Calibrate"; returns the name of the window it opens.
@@ -148,7 +150,8 @@ private slots:
         calculate(cal, readings);
         const QList<Box> boxes = BoxCatcher::instance().take();
         QCOMPARE(boxes.size(), 1);
-        QCOMPARE(boxes[0].text, message);
+        QCOMPARE(std::tuple(boxes[0].title, boxes[0].text, boxes[0].modality),
+                 std::tuple(QString("Warning !"), message, Qt::ApplicationModal));
         QCOMPARE(fields(cal, "Text4|Text5"), shown);
         click(cal, "Command3");
         QCOMPARE(fields("Main", "Text3|Text5|Text6"), handedBack);

@@ -1,5 +1,6 @@
 // The window-test harness.
 #include "harness.hpp"
+#include "quiet_offscreen.hpp"
 
 #include <toolkit/registry.hpp>
 #include <ui/application.hpp>
@@ -17,6 +18,7 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QPointer>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include <algorithm>
@@ -63,7 +65,8 @@ void BoxCatcher::poll()
     QPointer<QMessageBox> box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
     if (!box || !box->isVisible() || polling_)
         return;
-    Box seen{box->windowTitle(), box->text(), box->icon(), static_cast<int>(box->buttons().size())};
+    Box seen{box->windowTitle(), box->text(), box->icon(), static_cast<int>(box->buttons().size()),
+             box->windowModality()};
     if (inspector_) {
         // The inspector may wait in an event loop of its own, where this timer fires again.
         polling_ = true;
@@ -79,25 +82,14 @@ void BoxCatcher::poll()
         box->reject();
 }
 
-namespace {
-QtMessageHandler qtHandler = nullptr;
-
-// The offscreen platform cannot raise windows and says so each time; that is no finding.
-void quietHandler(QtMsgType type, const QMessageLogContext& context, const QString& message)
-{
-    if (message.startsWith(QLatin1String("This plugin does not support")))
-        return;
-    qtHandler(type, context, message);
-}
-} // namespace
-
 void prepareEnvironment()
 {
-    // A private runtime directory keeps Qt quiet on machines without a session.
+    // A private runtime directory keeps Qt quiet on machines without a session; it goes with
+    // the test program.
     if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
-        static QByteArray dir = QDir::tempPath().toUtf8() + "/quorvant-test-XXXXXX";
-        if (mkdtemp(dir.data()))
-            qputenv("XDG_RUNTIME_DIR", dir);
+        static const QTemporaryDir dir(QDir::tempPath() + QStringLiteral("/quorvant-test-XXXXXX"));
+        if (dir.isValid())
+            qputenv("XDG_RUNTIME_DIR", QFile::encodeName(dir.path()));
     }
 }
 
@@ -111,7 +103,7 @@ void initApplication(QApplication& app)
 void resetProgram()
 {
     // Wraps Qt Test's own handler, which qExec installs after main() has set the application up.
-    static const bool quiet = (qtHandler = qInstallMessageHandler(quietHandler), true);
+    static const bool quiet = (support::quietOffscreen(), true);
     Q_UNUSED(quiet)
     ui::closeAllForTermination();
     QApplication::processEvents();

@@ -20,6 +20,7 @@ struct Box {
     QString text; // as the box displays it
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     int buttons = 0;
+    Qt::WindowModality modality = Qt::NonModal; // a warning holds up the whole program
 };
 
 // Dismisses every modal box as soon as it is up and remembers what it said. A test takes the

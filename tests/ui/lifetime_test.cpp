@@ -24,32 +24,39 @@ private slots:
 
     void closing_data()
     {
-        QTest::addColumn<int>("how");      // a close reason, -1 the close box, 4 and 5 termination
+        QTest::addColumn<QString>("how");  // the close box, a close reason, or a termination
+        QTest::addColumn<int>("reason");   // for "reason"
         QTest::addColumn<QString>("left"); // the windows still open
-        QTest::newRow("close box") << -1 << "Help";
-        QTest::newRow("0 user") << int(toolkit::CloseFromUser) << "Help";
-        QTest::newRow("1 program") << int(toolkit::CloseFromCode) << "CxC_Image Help";
-        QTest::newRow("2 session") << int(toolkit::CloseFromSession) << "CxC_Image Help";
-        QTest::newRow("3 task manager") << int(toolkit::CloseFromTaskManager) << "Help";
-        QTest::newRow("closeAllForTermination") << 4 << "";
-        QTest::newRow("SIGTERM") << 5 << "";
+        QTest::newRow("close box") << "close box" << 0 << "Help";
+        QTest::newRow("0 user") << "reason" << int(toolkit::CloseFromUser) << "Help";
+        QTest::newRow("1 program") << "reason" << int(toolkit::CloseFromCode) << "CxC_Image Help";
+        QTest::newRow("2 shutdown or log-off") << "reason" << 2 << "CxC_Image Help";
+        QTest::newRow("3 task manager") << "reason" << int(toolkit::CloseFromTaskManager) << "Help";
+        QTest::newRow("termination request") << "closeAllForTermination" << 0 << "";
+#ifdef Q_OS_UNIX
+        QTest::newRow("SIGTERM") << "SIGTERM" << 0 << "";
+#endif
     }
     // Help keeps the program running after Main; the end comes with the last window. A
     // termination request closes everything, a calibration window and the disabled Main too,
     // a signal in the event loop.
     void closing()
     {
-        QFETCH(int, how);
+        QFETCH(QString, how);
+        QFETCH(int, reason);
         QFETCH(QString, left);
         QSignalSpy last(&toolkit::Registry::instance(), &toolkit::Registry::lastWindowClosed);
         ui::openHelp();
-        if (how >= 4)
+        const bool signal = how == QLatin1String("SIGTERM");
+        if (signal || how == QLatin1String("closeAllForTermination")) {
             click("Main", "Command3"); // Calibrate: Cal_Cx opens, Main is disabled
-        how == 5   ? void(std::raise(SIGTERM))
-        : how == 4 ? ui::closeAllForTermination()
-        : how < 0  ? void(window("Main")->close())
-                   : static_cast<toolkit::Window*>(window("Main"))->closeWithReason(how);
-        QCOMPARE(window("Main") != nullptr, how == 5); // a signal is handled in the event loop
+            signal ? void(std::raise(SIGTERM)) : ui::closeAllForTermination();
+        } else if (how == QLatin1String("close box")) {
+            window("Main")->close();
+        } else {
+            static_cast<toolkit::Window*>(window("Main"))->closeWithReason(reason);
+        }
+        QCOMPARE(window("Main") != nullptr, signal); // a signal is handled in the event loop
         QTRY_COMPARE(openWindows().join(' '), left);
         QTest::qWait(0);
         QCOMPARE(last.count(), left.isEmpty() ? 1 : 0);
@@ -65,7 +72,11 @@ private slots:
         bool boxGone = false;
         BoxCatcher::instance().inspectNext([&](QMessageBox* box) {
             QPointer<QMessageBox> watched = box;
+#ifdef Q_OS_UNIX
             std::raise(SIGTERM);
+#else
+            ui::closeAllForTermination();
+#endif
             QTRY_VERIFY(watched.isNull()); // destroyed with Main, inside its own wait
             boxGone = true;
         });

@@ -218,9 +218,10 @@ private slots:
                  (QStringList{"12", result.section(' ', 0, 0)}));
         const QList<Box> boxes = BoxCatcher::instance().take();
         QCOMPARE(boxes.size(), warning.isEmpty() ? 0 : 1);
-        for (const Box& b : boxes) // one OK button
-            QCOMPARE(std::tuple(b.title, b.text, b.icon, b.buttons),
-                     std::tuple(QString("Warning !"), warning, QMessageBox::Warning, 1));
+        for (const Box& b : boxes) // one OK button, modal to the whole program
+            QCOMPARE(std::tuple(b.title, b.text, b.icon, b.buttons, b.modality),
+                     std::tuple(QString("Warning !"), warning, QMessageBox::Warning, 1,
+                                Qt::ApplicationModal));
         const QString kept = "Text3 Text5 Text6 Text7 Combo1 Combo2 Combo3 Combo4";
         const QStringList before = texts(kept);
         click("Main", "Command2");

@@ -31,7 +31,10 @@ class RandomUserTest : public harness::WindowTest {
     QByteArray reset_;
     quorvant::CalibrationRecord record_;
 
-    int below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng_); }
+    int below(qsizetype n)
+    {
+        return std::uniform_int_distribution<int>(0, static_cast<int>(n) - 1)(rng_);
+    }
     template <class T> T any(const QList<T>& l) { return l.isEmpty() ? T{} : l[below(l.size())]; }
     QWidget* anyWindow() { return window(any(openWindows()).toLatin1()); }
     static QByteArray nameOf(const QObject* o) { return o->objectName().toLatin1(); }
@@ -96,7 +99,8 @@ class RandomUserTest : public harness::WindowTest {
                 activate(anyWindow());
             const Qt::Key k = below(5) < 3 ? Qt::Key_F1 : Qt::Key_F5;
             // None, or any of Shift, Control, Alt and Meta (the flags 1 << 25 to 1 << 28).
-            const auto m = Qt::KeyboardModifiers::fromInt(below(2) ? 0 : below(16) << 25);
+            const auto m = Qt::KeyboardModifiers::fromInt(
+                below(2) ? 0u : static_cast<unsigned>(below(16)) << 25);
             QWidget* active = QApplication::activeWindow();
             QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : active;
             if (!target || !target->isEnabled())
@@ -143,7 +147,7 @@ class RandomUserTest : public harness::WindowTest {
                 return "the program did not start again";
             modeChosen_ = true; // a new Main chooses its mode
         }
-        const int boxes = BoxCatcher::instance().take().size();
+        const qsizetype boxes = BoxCatcher::instance().take().size();
         for (const QLineEdit* e : children<QLineEdit>()) // what the program wrote, never inf or nan
             if (e->property("typed") != e->text() &&
                 e->text().contains(QRegularExpression("(?i)inf|nan")))
@@ -156,10 +160,16 @@ class RandomUserTest : public harness::WindowTest {
                 text("Main", "Text2") + text("Main", "Text4") != results)
                 return "F1 did not calculate as Calculate does";
         }
-        if (!reset_.isEmpty()) // Main's Text5 is the calibration's C1, which no Reset empties
-            for (const char* f : {"Text1", "Text2", "Text4", "Text5"})
-                if ((reset_ != "Main" || f[4] != '5') && !text(reset_, f).isEmpty())
-                    return QStringLiteral("Reset left %1 filled").arg(f);
+        if (!reset_.isEmpty()) {
+            // Main's Reset empties the entry and the results, a calibration's its readings and
+            // results; Main's Text5 is the calibration's C1, which no Reset empties.
+            const QList<const char*> emptied =
+                reset_ == "Main" ? QList<const char*>{"Text1", "Text2", "Text4"}
+                                 : QList<const char*>{"Text1", "Text2", "Text4", "Text5"};
+            for (const char* f : emptied)
+                if (!text(reset_.constData(), f).isEmpty())
+                    return QStringLiteral("Reset left %1 filled").arg(QLatin1String(f));
+        }
         reset_.clear();
         // After a mode change exactly the mode's picture is open: "Cx Mode (Calculate C)" shows
         // CxC_Image, "Lx Mode (Calculate L)" Lx_Image.
@@ -187,7 +197,7 @@ private slots:
         const int actions = qEnvironmentVariable("QUORVANT_RANDOM_ACTIONS", "21000").toInt() / 3;
         const quint64 more = qEnvironmentVariable("QUORVANT_RANDOM_SEED").toULongLong();
         for (const auto& [seed, locale] : // three seeds, the last with a decimal comma
-             {std::pair{1, "C"}, std::pair{20240607, "C"}, std::pair{77, "de_DE"}}) {
+             {std::pair{1ull, "C"}, std::pair{20240607ull, "C"}, std::pair{77ull, "de_DE"}}) {
             resetProgram();
             QLocale::setDefault(QLocale(locale));
             rng_.seed(seed + more);

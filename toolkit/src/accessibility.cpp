@@ -41,7 +41,7 @@ private:
 QAccessible::Role roleOf(QWidget* widget)
 {
     if (auto* window = qobject_cast<Window*>(widget)) {
-        const Style style = window->style();
+        const Style style = window->windowStyle();
         return style == Style::Main || style == Style::Plain ? QAccessible::Window
                                                              : QAccessible::Dialog;
     }

@@ -74,21 +74,18 @@ void ComboBox::selectText(const QString& text)
 
 Frame::Frame(QWidget* parent) : QFrame(parent) { setFrameStyle(QFrame::Box | QFrame::Sunken); }
 
-ImageArea::ImageArea(QWidget* parent, const QString& resource)
-    : QWidget(parent), renderer_(resource)
+ImageArea::ImageArea(QWidget* parent, const QString& picture) : QWidget(parent), picture_(picture)
 {
-    renderer_.setAspectRatioMode(Qt::IgnoreAspectRatio);
 }
 
 void ImageArea::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    renderer_.render(&painter, QRectF(rect()));
+    picture_.render(&painter, QRectF(rect()));
 }
 
-void nameUnitList(QComboBox* list, const QString& fieldName)
+void nameList(QComboBox* list, const QString& name)
 {
-    const QString name = fieldName + QStringLiteral(" unit");
     list->setAccessibleName(name);
     list->setAccessibleDescription(name);
 }

@@ -35,6 +35,22 @@ void choosePlatform()
         qputenv("QT_QPA_PLATFORM", *platform);
 }
 
+QFont dialogFont(qreal pointSize)
+{
+    QFont font;
+#ifdef Q_OS_WIN
+    // The dialog font the layouts were made for, MS Sans Serif, in its TrueType form of the same
+    // metrics that every Windows has. Where it is missing (Wine), Liberation Sans, as on Linux;
+    // not Tahoma, the newer dialogs' font, in which "Stray Inductance (nH)" does not fit.
+    font.setFamilies({QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Liberation Sans")});
+#else
+    font.setFamily(QStringLiteral("Liberation Sans"));
+#endif
+    font.setPointSizeF(pointSize);
+    font.setStyleHint(QFont::SansSerif);
+    return font;
+}
+
 #ifdef QUORVANT_HAVE_XCB
 namespace {
 xcb_connection_t* x11Connection()

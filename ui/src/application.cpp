@@ -1,13 +1,11 @@
 // Application-wide settings and the program's life.
 #include <ui/application.hpp>
 
-#include <ui/calibration_window.hpp>
 #include <ui/forms.hpp>
-#include <ui/help_window.hpp>
 #include <ui/main_window.hpp>
-#include <ui/picture_window.hpp>
 
 #include <toolkit/accessibility.hpp>
+#include <toolkit/picture.hpp>
 #include <toolkit/platform.hpp>
 #include <toolkit/registry.hpp>
 #include <toolkit/termination.hpp>
@@ -65,10 +63,9 @@ public:
 
 void addScalableIcon()
 {
-    // The scalable icon's engine, with the hand-drawn picture for exactly 32 pixels.
-    QIcon icon(QStringLiteral(":/icon.svg"));
-    icon.addPixmap(QPixmap(icon32_xpm));
-    QApplication::setWindowIcon(icon);
+    // The scalable icon, with the hand-drawn picture for exactly 32 pixels.
+    QApplication::setWindowIcon(
+        toolkit::scalableIcon(QStringLiteral(":/icon"), QPixmap(icon32_xpm)));
 }
 
 int run(int argc, char* argv[], const std::function<void()>& started)
@@ -96,10 +93,7 @@ void setUpApplication(QApplication&)
     QApplication::setStyle(new ProgramStyle);
 
     // The layouts were measured for a small dialog font; every caption has to fit its rectangle.
-    QFont font(QStringLiteral("Liberation Sans"));
-    font.setPointSizeF(8);
-    font.setStyleHint(QFont::SansSerif);
-    QApplication::setFont(font);
+    QApplication::setFont(toolkit::dialogFont(8));
 
     toolkit::installAccessibility();
 }
@@ -113,16 +107,6 @@ void connectLifetime(QApplication& app)
     toolkit::onTerminationRequest(closeAllForTermination);
 }
 
-void closeAllForTermination()
-{
-    Forms& f = forms();
-    f.main.close(toolkit::CloseFromTaskManager);
-    f.calLx.close(toolkit::CloseFromTaskManager);
-    f.calCx.close(toolkit::CloseFromTaskManager);
-    f.help.close(toolkit::CloseFromTaskManager);
-    f.lxImage.close(toolkit::CloseFromTaskManager);
-    f.cxcImage.close(toolkit::CloseFromTaskManager);
-    f.cxlImage.close(toolkit::CloseFromTaskManager);
-}
+void closeAllForTermination() { forms().closeAll(toolkit::CloseFromTaskManager); }
 
 } // namespace ui

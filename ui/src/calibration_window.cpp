@@ -1,8 +1,7 @@
 // Cal_Lx and Cal_Cx: one class, set up by calibration method.
 #include <ui/calibration_window.hpp>
 
-#include <ui/forms.hpp>
-#include <ui/main_window.hpp>
+#include <ui/identity.hpp>
 #include <ui/units.hpp>
 
 #include <quorvant/messages.hpp>
@@ -23,12 +22,11 @@ using toolkit::place;
 namespace {
 QString caption(CalibrationMethod method)
 {
-    const QString author = QStringLiteral("* by Dorvin Keltsby - QQ9QQQ *");
     if (method == CalibrationMethod::SeriesInductor)
         return QStringLiteral("Calibrating Quorvant   -   Lx series") +
-               QString(32, QLatin1Char(' ')) + author;
+               QString(32, QLatin1Char(' ')) + authorTag;
     return QStringLiteral("Calibrating Quorvant   -   Cx parallel") +
-           QString(26, QLatin1Char(' ')) + author;
+           QString(26, QLatin1Char(' ')) + authorTag;
 }
 
 bool series(CalibrationMethod method) { return method == CalibrationMethod::SeriesInductor; }
@@ -41,11 +39,11 @@ UnitKind referenceKind(CalibrationMethod method)
 } // namespace
 
 CalibrationWindow::CalibrationWindow(CalibrationMethod method, quorvant::CalibrationRecord& record,
-                                     QWidget* main)
+                                     QWidget* owner)
     : Window(caption(method), {7590, 4125}, toolkit::Style::Owned), method_(method), record_(record)
 {
     setObjectName(series(method) ? QStringLiteral("Cal_Lx") : QStringLiteral("Cal_Cx"));
-    setOwner(main);
+    setOwner(owner);
     buildControls();
     nameForScreenReaders();
     connect(Command1, &QPushButton::clicked, this, &CalibrationWindow::Command1_Click);
@@ -110,11 +108,11 @@ void CalibrationWindow::nameForScreenReaders()
     Text2->setAccessibleName(Label2->text());
     Text4->setAccessibleName(Label4->text());
     // A label has one buddy, so each unit list is named in words by its field.
-    toolkit::nameUnitList(Combo1, Label1->text());
-    toolkit::nameUnitList(Combo2, Label2->text());
-    toolkit::nameUnitList(Combo6, Label3->text());
-    toolkit::nameUnitList(Combo4, Label4->text());
-    toolkit::nameUnitList(Combo5, Label5->text());
+    nameUnitList(Combo1, Label1->text());
+    nameUnitList(Combo2, Label2->text());
+    nameUnitList(Combo6, Label3->text());
+    nameUnitList(Combo4, Label4->text());
+    nameUnitList(Combo5, Label5->text());
 }
 
 void CalibrationWindow::startUp()
@@ -179,22 +177,16 @@ void CalibrationWindow::Command2_Click()
 void CalibrationWindow::Command3_Click()
 {
     const auto summary = quorvant::summarize(record_, toolkit::decimalSeparator());
-    if (MainWindow* main = forms().main.get()) {
-        main->showCalibration(toolkit::qtText(summary.f1KHz), toolkit::qtText(summary.c1PF),
-                              toolkit::qtText(summary.l1UH));
-        main->setWindowEnabled(true);
-    }
-    (series(method_) ? forms().calLx : forms().calCx).close();
+    emit returned(toolkit::qtText(summary.f1KHz), toolkit::qtText(summary.c1PF),
+                  toolkit::qtText(summary.l1UH));
+    closeWithReason(toolkit::CloseFromCode);
 }
 
 void CalibrationWindow::queryUnload(int)
 {
     // However this window goes (Return, the window manager's close, a termination request),
     // the main window must not be left disabled with no way back.
-    if (MainWindow* main = forms().main.get()) {
-        main->setWindowEnabled(true);
-        main->activateWindow();
-    }
+    emit leaving();
 }
 
 } // namespace ui

@@ -8,7 +8,7 @@
 namespace ui {
 
 HelpWindow::HelpWindow()
-    : Window(QStringLiteral("About  -   Quorvant * by Dorvin Keltsby - QQ9QQQ *"), {4935, 2385},
+    : Window(QStringLiteral("About  -   Quorvant ") + authorTag, {4935, 2385},
              toolkit::Style::Dialog)
 {
     setObjectName(QStringLiteral("Help"));

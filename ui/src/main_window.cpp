@@ -1,9 +1,7 @@
 // Main: start-up, mode change, keys, reset, the calibration hand-off and closing.
 #include <ui/main_window.hpp>
 
-#include <ui/forms.hpp>
 #include <ui/identity.hpp>
-#include <ui/picture_window.hpp>
 #include <ui/units.hpp>
 
 #include <quorvant/measurement.hpp>
@@ -30,7 +28,7 @@ QString modeText(Mode mode) { return toolkit::qtText(quorvant::modeName(mode)); 
 
 QString caption()
 {
-    return QStringLiteral("Quorvant        * by Dorvin Keltsby - QQ9QQQ *       >>>  ") +
+    return QStringLiteral("Quorvant        ") + authorTag + QStringLiteral("       >>>  ") +
            homePageWithBackslashes();
 }
 
@@ -42,7 +40,7 @@ MainWindow::MainWindow(const quorvant::CalibrationRecord& record)
     setObjectName(QStringLiteral("Main"));
     buildControls();
     nameForScreenReaders();
-    setTabOrder();
+    orderTabs();
 
     connect(Combo1, &toolkit::ComboBox::clicked, this, &MainWindow::Combo1_Click);
     connect(Command1, &QPushButton::clicked, this, &MainWindow::Command1_Click);
@@ -120,18 +118,17 @@ void MainWindow::nameForScreenReaders()
     // A label has one buddy, so the lists are named in words: each unit list by its field.
     // The mode list is named like the unit lists and not by a buddy label, which on Linux would
     // take the place of the current mode.
-    Combo1->setAccessibleName(Label10->text());
-    Combo1->setAccessibleDescription(Label10->text());
-    toolkit::nameUnitList(Combo2, Label1->text());
-    toolkit::nameUnitList(Combo3, Label3->text());
-    toolkit::nameUnitList(Combo4, Label4->text());
+    toolkit::nameList(Combo1, Label10->text());
+    nameUnitList(Combo2, Label1->text());
+    nameUnitList(Combo3, Label3->text());
+    nameUnitList(Combo4, Label4->text());
     // The calibration display's units are labels of their own, out of the fields' reach.
     Text3->setAccessibleDescription(Label5->text());
     Text5->setAccessibleDescription(Label7->text());
     Text6->setAccessibleDescription(Label6->text());
 }
 
-void MainWindow::setTabOrder()
+void MainWindow::orderTabs()
 {
     // The order of the layout's tab indexes; labels and the frame take no focus.
     toolkit::setTabOrder({Command2, Command3, Command1, Combo1, Text1, Combo2, Text2, Combo3, Text3,
@@ -164,9 +161,7 @@ void MainWindow::Combo1_Click()
     if (!mode)
         return;
     const bool lxSeries = *mode == Mode::LxSeries;
-    const bool cxParallel = *mode == Mode::CxParallel;
-
-    const bool inductance = !cxParallel;
+    const bool inductance = *mode != Mode::CxParallel;
     Label3->setEnabled(inductance);
     Label4->setEnabled(!inductance);
     Text2->setText(QString());
@@ -175,25 +170,8 @@ void MainWindow::Combo1_Click()
     Combo4->setEnabled(!inductance);
     Label11->setVisible(lxSeries);
     Text7->setVisible(lxSeries);
-
-    Forms& f = forms();
-    if (lxSeries) {
-        f.cxcImage.close();
-        f.cxlImage.close();
-    } else if (cxParallel) {
-        f.lxImage.close();
-        f.cxlImage.close();
-    } else {
-        f.lxImage.close();
-        f.cxcImage.close();
-    }
     repaintNow();
-    if (lxSeries)
-        openLxImage();
-    else if (cxParallel)
-        openCxCImage();
-    else
-        openCxLImage();
+    emit modeChosen(*mode);
 }
 
 void MainWindow::form_keyup(int keyCode, Qt::KeyboardModifiers)
@@ -244,13 +222,10 @@ void MainWindow::Command3_Click()
     if (!mode)
         return; // no calibration window would ever give Main back
     setWindowEnabled(false);
-    if (*mode == Mode::LxSeries)
-        openCalLx();
-    else
-        openCalCx();
+    emit calibrationRequested(*mode);
 }
 
-void MainWindow::MnuAbout_Click() { openHelp(); }
+void MainWindow::MnuAbout_Click() { emit aboutRequested(); }
 
 void MainWindow::showCalibration(const QString& f1KHz, const QString& c1PF, const QString& l1UH)
 {
@@ -261,12 +236,8 @@ void MainWindow::showCalibration(const QString& f1KHz, const QString& c1PF, cons
 
 void MainWindow::queryUnload(int reason)
 {
-    if (reason == toolkit::CloseFromUser || reason == toolkit::CloseFromTaskManager) {
-        Forms& f = forms();
-        f.lxImage.close();
-        f.cxcImage.close();
-        f.cxlImage.close();
-    }
+    if (reason == toolkit::CloseFromUser || reason == toolkit::CloseFromTaskManager)
+        emit closingByUser();
 }
 
 } // namespace ui

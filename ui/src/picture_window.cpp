@@ -22,15 +22,15 @@ const Layout& layoutOf(quorvant::Mode mode)
 {
     // In the order of the modes: Cx Mode (Calculate C), Cx Mode (Calculate L), Lx Mode.
     static const Layout layouts[] = {
-        {"CxC_Image", 5550, 3105, 2550, 4830, 5295, 2895, 5055, 2535, ":/cxc.svg",
+        {"CxC_Image", 5550, 3105, 2550, 4830, 5295, 2895, 5055, 2535, ":/cxc",
          "The unknown capacitor Cx goes from switch terminal B to ground. Switched to B, Cx is in "
          "parallel with the oscillator's coil L1 and capacitor C1; in the drawn position, on "
          "terminal A, the switch is open."},
-        {"CxL_Image", 5430, 3240, 2550, 4830, 5175, 3015, 4935, 2655, ":/cxl.svg",
+        {"CxL_Image", 5430, 3240, 2550, 4830, 5175, 3015, 4935, 2655, ":/cxl",
          "The unknown inductor Lx goes from switch terminal B to ground. Switched to B, Lx is in "
          "parallel with the oscillator's coil L1 and capacitor C1; in the drawn position, on "
          "terminal A, the switch is open."},
-        {"Lx_Image", 4485, 3600, 7050, 5325, 4215, 3375, 3975, 3015, ":/lx.svg",
+        {"Lx_Image", 4485, 3600, 7050, 5325, 4215, 3375, 3975, 3015, ":/lx",
          "The unknown inductor Lx goes from switch terminal B to ground. Switched to B, Lx is in "
          "series between the oscillator's coil L1 and ground; in the drawn position, on terminal "
          "A, L1 goes straight to ground. C1 and the oscillator hang from the other end of L1."},

@@ -1,6 +1,7 @@
 // The items of the unit lists as Qt strings.
 #include <ui/units.hpp>
 
+#include <toolkit/controls.hpp>
 #include <toolkit/text.hpp>
 
 #include <QComboBox>
@@ -20,6 +21,11 @@ QStringList unitList(quorvant::UnitKind kind)
 std::optional<quorvant::Unit> unitOf(const QComboBox* list, quorvant::UnitKind kind)
 {
     return quorvant::parseUnit(toolkit::stdText(list->currentText()), kind);
+}
+
+void nameUnitList(QComboBox* list, const QString& fieldName)
+{
+    toolkit::nameList(list, fieldName + QStringLiteral(" unit"));
 }
 
 QString spokenResult(const QLabel* label, const QLineEdit* field, const QComboBox* unit)

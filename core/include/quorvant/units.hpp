@@ -16,14 +16,15 @@ enum class Unit { Hz, KHz, MHz, nH, uH, mH, pF, nF, uF };
 // The items of a unit list, in list order: "Hz" "KHz" "MHz", "nH" "uH" "mH", "pF" "nF" "uF".
 const std::array<std::string_view, 3>& unitItems(UnitKind kind);
 
-std::string_view unitText(Unit unit);
-
 // The unit a list's text names, compared exactly, case included; nullopt for a text that is none
 // of the items of its kind (the one typable list may hold any text).
 std::optional<Unit> parseUnit(std::string_view text, UnitKind kind);
 
 // A typed number in `unit` converted to its working unit; without a unit it stays as it is.
 double toWorkingUnit(double number, std::optional<Unit> unit);
+
+// A value in its working unit, in `unit`.
+double fromWorkingUnit(double value, Unit unit);
 
 // The stray inductance is always typed in nH.
 double strayToWorkingUnit(double nanohenry);

@@ -7,7 +7,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStringList>
-#include <QSvgRenderer>
+
+#include <toolkit/picture.hpp>
 
 #include <initializer_list>
 
@@ -65,25 +66,25 @@ public:
     explicit Frame(QWidget* parent);
 };
 
-// Draws a vector picture scaled to fill its rectangle, each axis by its own factor.
+// Draws a picture (see Picture) scaled to fill its rectangle, each axis by its own factor.
 class ImageArea : public QWidget {
     Q_OBJECT
     Q_DISABLE_COPY(ImageArea)
 
 public:
-    ImageArea(QWidget* parent, const QString& resource);
-    QSize pictureSize() const { return renderer_.defaultSize(); }
+    ImageArea(QWidget* parent, const QString& picture);
+    QSize pictureSize() const { return picture_.defaultSize(); }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QSvgRenderer renderer_;
+    Picture picture_;
 };
 
-// Names a unit list for screen readers after its field: "Enter Freq unit". Qt on Linux reports
-// a list's current item as its name, so the words go into the description as well.
-void nameUnitList(QComboBox* list, const QString& fieldName);
+// Names a list for screen readers. Qt on Linux reports a list's current item as its name, so the
+// words go into the description as well.
+void nameList(QComboBox* list, const QString& name);
 
 // Names the widget and places it at (left, top, width, height) in twips inside its parent.
 void place(QWidget* widget, const char* name, int left, int top, int width, int height);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QFont>
 
 #include <functional>
 #include <optional>
@@ -19,6 +20,11 @@ std::optional<QByteArray> preferredPlatform(const std::function<QByteArray(const
 
 // Sets QT_QPA_PLATFORM as preferredPlatform() says for the process's own environment.
 void choosePlatform();
+
+// The small dialog font the windows were laid out for, at `pointSize`: on Windows its classic
+// dialog font (Microsoft Sans Serif), and Liberation Sans, of the same metrics as Arial,
+// elsewhere.
+QFont dialogFont(qreal pointSize);
 
 // Keeps a window out of the task bar and the pager. Call after winId() and before the first
 // show; does nothing where the platform has no such state.

@@ -36,12 +36,20 @@ public:
     // nothing, it is neither shown again, raised, moved nor reset.
     template <class... Args> void open(Args&&... args)
     {
+        openWith([](W*) {}, std::forward<Args>(args)...);
+    }
+
+    // The same, with `connect(window)` run between the window's construction and its start-up,
+    // so that what the start-up signals reaches the rest of the program.
+    template <class Connect, class... Args> void openWith(Connect connect, Args&&... args)
+    {
         // A closed window whose deferred deletion is still pending is not open: a close and an
         // open handled in the same pass of the event loop must give a new window.
         if (isOpen())
             return;
         window_ = new W(std::forward<Args>(args)...);
         Registry::instance().track(window_);
+        connect(window_.data());
         window_->startUp();
     }
 

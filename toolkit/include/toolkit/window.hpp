@@ -14,7 +14,6 @@ namespace toolkit {
 enum CloseReason : int {
     CloseFromUser = 0,        // close box, system menu, window manager's close (Alt+F4)
     CloseFromCode = 1,        // the program closes the window itself
-    CloseFromSession = 2,     // the desktop session ends
     CloseFromTaskManager = 3, // a termination request from outside the program (SIGTERM)
 };
 
@@ -42,7 +41,7 @@ public:
     // Runs the window's start-up handler. Called once, right after construction, by Slot::open.
     virtual void startUp() = 0;
 
-    Style style() const { return style_; }
+    Style windowStyle() const { return style_; }
 
     // The area the controls are placed in (below the menu bar).
     QWidget* client() const { return client_; }

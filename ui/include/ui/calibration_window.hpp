@@ -21,10 +21,16 @@ class CalibrationWindow : public toolkit::Window {
     Q_DISABLE_COPY(CalibrationWindow)
 
 public:
-    // Writes `record` on "Calculate"; stays above `main`, which it enables again on leaving.
+    // Writes `record` on "Calculate"; stays above `owner`, the main window, which waits for it.
     CalibrationWindow(quorvant::CalibrationMethod method, quorvant::CalibrationRecord& record,
-                      QWidget* main);
+                      QWidget* owner);
     void startUp() override;
+
+signals:
+    // "Return": the calibration for the main window's display, then the window closes.
+    void returned(const QString& f1KHz, const QString& c1PF, const QString& l1UH);
+    // The window is closing, whatever the way: the main window is to take input again.
+    void leaving();
 
 protected:
     void queryUnload(int reason) override;

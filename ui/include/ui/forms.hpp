@@ -1,5 +1,6 @@
-// The program's seven windows, each of which exists at most once, and the calibration record
-// they share.
+// The program's seven windows, each of which exists at most once, the calibration record they
+// share, and the one place where the windows are tied together: a window reaches another only by
+// its signals, connected here as it opens.
 #pragma once
 
 #include <quorvant/record.hpp>
@@ -23,17 +24,16 @@ struct Forms {
     toolkit::Slot<PictureWindow> lxImage;
     toolkit::Slot<PictureWindow> cxcImage;
     toolkit::Slot<PictureWindow> cxlImage;
+
+    // Closes every open window for `reason`, Main first.
+    void closeAll(int reason);
 };
 
 Forms& forms();
 
-// Opening each window, as the rest of the program asks for it.
+// Opening the windows the program opens on its own or on the user's word; the others open from
+// Main.
 void openMain();
-void openCalLx();
-void openCalCx();
 void openHelp();
-void openLxImage();
-void openCxCImage();
-void openCxLImage();
 
 } // namespace ui

@@ -5,6 +5,9 @@
 
 namespace ui {
 
+// The author's tag, as every caption but the pictures' carries it.
+inline const QString authorTag = QStringLiteral("* by Dorvin Keltsby - QQ9QQQ *");
+
 // The author's home page; a fictitious address of the reserved .example domain.
 inline const QString homePage = QStringLiteral("http://www.keltsby.example/quorvant/");
 

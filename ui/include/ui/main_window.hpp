@@ -2,6 +2,7 @@
 // way to every other window.
 #pragma once
 
+#include <quorvant/measurement.hpp>
 #include <quorvant/record.hpp>
 #include <toolkit/window.hpp>
 
@@ -30,6 +31,16 @@ public:
     // What a calibration window hands back on "Return".
     void showCalibration(const QString& f1KHz, const QString& c1PF, const QString& l1UH);
 
+signals:
+    // A mode was chosen (also the one already shown): its picture is to be shown, the others'
+    // closed.
+    void modeChosen(quorvant::Mode mode);
+    // "Calibrate": Main is disabled and waits for the mode's calibration window.
+    void calibrationRequested(quorvant::Mode mode);
+    void aboutRequested();
+    // Closed by the user or by a termination request: the pictures go with Main.
+    void closingByUser();
+
 protected:
     void queryUnload(int reason) override;
 
@@ -44,7 +55,7 @@ private:
 
     void buildControls();
     void nameForScreenReaders();
-    void setTabOrder();
+    void orderTabs();
 
     toolkit::Frame* Frame1 = nullptr;
     toolkit::Label* Label1 = nullptr;

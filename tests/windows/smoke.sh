@@ -1,0 +1,76 @@
+#!/usr/bin/env bash
+# Starts quorvant.exe under Wine on the X server and window manager the caller provides (DISPLAY,
+# WINEPREFIX) and checks what a user sees first: one self-contained GUI program; Main with its
+# caption and size beside the picture of the first mode; and on F1, with nothing calibrated, the
+# warning box.
+# usage: smoke.sh PATH/quorvant.exe
+set -euo pipefail
+exe=$1
+wine=${QUORVANT_WINE:-/usr/lib/wine/wine64}
+objdump=x86_64-w64-mingw32-objdump
+
+fail() { echo "FAIL: $*"; exit 1; }
+
+# One file: no Qt, C++ run-time or thread DLL beside it, only the system's own.
+headers=$("$objdump" -p "$exe")
+grep -q 'Subsystem.*(Windows GUI)' <<<"$headers" || fail "not a GUI program"
+dlls=$(grep 'DLL Name:' <<<"$headers" | awk '{print tolower($3)}' | sort -u)
+if grep -Eq '^(qt6|libstdc|libgcc|libwinpthread)' <<<"$dlls"; then
+    fail "needs DLLs of its own: $(tr '\n' ' ' <<<"$dlls")"
+fi
+echo "PASS: one self-contained GUI program"
+
+log=$(mktemp)
+program=
+cleanup() {
+    [ -n "$program" ] && kill "$program" 2>/dev/null
+    rm -f "$log"
+}
+trap cleanup EXIT
+WINEDEBUG=-all "$wine" "$exe" >"$log" 2>&1 &
+program=$!
+
+# window NAME-REGEX: the id of the visible window whose name matches, waiting up to 60 s.
+window() {
+    local id
+    for _ in $(seq 600); do
+        id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n1 || true)
+        [ -n "$id" ] && { echo "$id"; return 0; }
+        kill -0 "$program" 2>/dev/null || { cat "$log" >&2; return 1; }
+        sleep 0.1
+    done
+    return 1
+}
+
+main=$(window '^Quorvant        \* by Dorvin Keltsby - QQ9QQQ \*       >>>  http:') ||
+    fail "Main did not open"
+echo "PASS: Main opens with its caption"
+window '^Cx Mode \(Calculate C\)$' >/dev/null || fail "the picture of the first mode did not open"
+echo "PASS: the picture of Cx Mode (Calculate C) opens"
+width=$(xdotool getwindowgeometry --shell "$main" | sed -n 's/^WIDTH=//p')
+[ "$width" = 513 ] || fail "Main is $width pixels wide, not 513"
+echo "PASS: Main is 513 pixels wide"
+
+xdotool windowactivate --sync "$main" 2>/dev/null || xdotool windowfocus --sync "$main"
+xdotool key --clearmodifiers F1
+warning=$(window '^Warning !$') || fail "F1 with nothing calibrated showed no warning"
+echo "PASS: F1 with nothing calibrated warns"
+xdotool windowactivate --sync "$warning" 2>/dev/null || true
+xdotool key --clearmodifiers Return
+for _ in $(seq 100); do
+    xdotool search --onlyvisible --name '^Warning !$' >/dev/null 2>&1 || break
+    sleep 0.1
+done
+xdotool search --onlyvisible --name '^Warning !$' >/dev/null 2>&1 && fail "the warning did not close"
+
+# Closed by the user, Main takes the program with it.
+xdotool windowactivate --sync "$main" 2>/dev/null || true
+xdotool key --clearmodifiers alt+F4
+for _ in $(seq 300); do
+    kill -0 "$program" 2>/dev/null || break
+    sleep 0.1
+done
+kill -0 "$program" 2>/dev/null && fail "the program did not end with Main"
+program=
+echo "PASS: the program ends with Main"
+echo "6 passed, 0 failed"

@@ -1,0 +1,46 @@
+// Pictures and the scalable icon, from their SVG sources where Qt Svg is there and otherwise
+// (the Windows build) from PNGs rendered from the same sources at build time.
+#pragma once
+
+#include <QIcon>
+#include <QImage>
+#include <QMap>
+#include <QSize>
+#include <QString>
+
+#include <memory>
+
+class QPainter;
+class QRectF;
+class QSvgRenderer;
+
+namespace toolkit {
+
+// One picture of the resources, named without its extension (":/cxc"): drawn from ":/cxc.svg",
+// or from the rendered ":/rendered/cxc@SCALE.png" that best fits the screen it is drawn on.
+class Picture {
+public:
+    explicit Picture(const QString& name);
+    ~Picture();
+    Picture(const Picture&) = delete;
+    Picture& operator=(const Picture&) = delete;
+
+    // The picture's own size in pixels, at a scale of 1.
+    QSize defaultSize() const;
+
+    // Draws the whole picture into `target`, each axis scaled by its own factor.
+    void render(QPainter* painter, const QRectF& target) const;
+
+    // True where pictures are drawn from their vector sources.
+    static bool vector();
+
+private:
+    std::unique_ptr<QSvgRenderer> renderer_;
+    QMap<double, QImage> rendered_; // by scale
+};
+
+// The icon `name` (":/icon") at every size: the vector source or the rendered sizes, with the
+// hand-drawn `exact` picture for its own size.
+QIcon scalableIcon(const QString& name, const QPixmap& exact);
+
+} // namespace toolkit
