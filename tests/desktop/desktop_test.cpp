@@ -116,10 +116,16 @@ private slots:
         // with no calibration window to give it back.
         MinimiseWatch minimised;
         cal->installEventFilter(&minimised);
-        QVERIFY(xdotool({"windowminimize", QString::number(id(cal))}));
-        // Openbox refuses to minimise a window that offers no minimise button; metacity obeys.
-        if (qEnvironmentVariable("QUORVANT_WM") != QLatin1String("openbox"))
-            QTRY_VERIFY(minimised.seen > 0);
+        QTRY_COMPARE(xProperty(id(cal), "WM_STATE").value(0), 1u); // managed, in NormalState
+        // A manager may pass over a request while it is busy with the window: asked up to three
+        // times, each time until the minimise is seen or for a second. Openbox may also refuse a
+        // window that offers no minimise button for good; metacity obeys.
+        for (int ask = 0; ask < 3 && minimised.seen == 0; ++ask) {
+            QVERIFY(xdotool({"windowminimize", QString::number(id(cal))}));
+            QTest::qWaitFor([&] { return minimised.seen > 0; }, 1000);
+        }
+        QVERIFY(qEnvironmentVariable("QUORVANT_WM") == QLatin1String("openbox") ||
+                minimised.seen > 0);
         QTRY_VERIFY(cal->isVisible() && !cal->isMinimized());
         QTRY_COMPARE(xProperty(id(cal), "WM_STATE").value(0), 1u); // NormalState
         QVERIFY(!main->isEnabled());
