@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Starts quorvant.exe under Wine on the X server and window manager the caller provides (DISPLAY,
 # WINEPREFIX) and checks what a user sees first: one self-contained GUI program; Main with its
-# caption and size beside the picture of the first mode; and on F1, with nothing calibrated, the
-# warning box.
+# caption and size in the task bar, beside the picture of the first mode, which is not; on F1,
+# with nothing calibrated, the warning box; and the end of the program with Main.
 # usage: smoke.sh PATH/quorvant.exe
 set -euo pipefail
 exe=$1
@@ -45,8 +45,14 @@ window() {
 main=$(window '^Quorvant        \* by Dorvin Keltsby - QQ9QQQ \*       >>>  http:') ||
     fail "Main did not open"
 echo "PASS: Main opens with its caption"
-window '^Cx Mode \(Calculate C\)$' >/dev/null || fail "the picture of the first mode did not open"
+picture=$(window '^Cx Mode \(Calculate C\)$') || fail "the picture of the first mode did not open"
 echo "PASS: the picture of Cx Mode (Calculate C) opens"
+# Main has a task-bar button, the picture none (Wine tells the X desktop by _NET_WM_STATE).
+xprop -id "$picture" _NET_WM_STATE | grep -q _NET_WM_STATE_SKIP_TASKBAR ||
+    fail "the picture window has a task-bar button"
+xprop -id "$main" _NET_WM_STATE | grep -q _NET_WM_STATE_SKIP_TASKBAR &&
+    fail "Main has no task-bar button"
+echo "PASS: Main in the task bar, the picture not"
 width=$(xdotool getwindowgeometry --shell "$main" | sed -n 's/^WIDTH=//p')
 [ "$width" = 513 ] || fail "Main is $width pixels wide, not 513"
 echo "PASS: Main is 513 pixels wide"
@@ -73,4 +79,4 @@ done
 kill -0 "$program" 2>/dev/null && fail "the program did not end with Main"
 program=
 echo "PASS: the program ends with Main"
-echo "6 passed, 0 failed"
+echo "7 passed, 0 failed"

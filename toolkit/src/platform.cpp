@@ -83,6 +83,21 @@ void skipTaskBar(QWidget* window)
                         atom(connection, "_NET_WM_STATE"), XCB_ATOM_ATOM, 32, 2, states);
     xcb_flush(connection);
 }
+#elif defined(Q_OS_WIN)
+void skipTaskBar(QWidget* window)
+{
+    // Windows gives every top-level window without an owner a task-bar button. An owner that is
+    // never shown takes the button away and leaves the title bar as it is; a window that gets a
+    // real owner later (keepAbove) keeps that one.
+    static QWindow* const owner = [] {
+        auto* hidden = new QWindow;
+        hidden->create();
+        return hidden;
+    }();
+    window->winId();
+    if (!window->windowHandle()->transientParent())
+        window->windowHandle()->setTransientParent(owner);
+}
 #else
 void skipTaskBar(QWidget*) {}
 #endif

@@ -1,5 +1,5 @@
-// What differs between desktops: the platform the program runs on, and the window states only
-// X11 lets an application ask for.
+// What differs between desktops: the platform the program runs on, the dialog font, and the
+// window states the desktops let an application ask for.
 #pragma once
 
 #include <QByteArray>
@@ -26,8 +26,8 @@ void choosePlatform();
 // elsewhere.
 QFont dialogFont(qreal pointSize);
 
-// Keeps a window out of the task bar and the pager. Call after winId() and before the first
-// show; does nothing where the platform has no such state.
+// Keeps a window out of the task bar (and on X11 the pager). Call after winId() and before the
+// first show; does nothing where the platform has no such state.
 void skipTaskBar(QWidget* window);
 
 // Makes a window stay above `owner` (its transient parent) without being its child, so that it
