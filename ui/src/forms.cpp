@@ -49,10 +49,8 @@ void openCalibration(Mode mode)
         if (!main)
             return;
         QObject::connect(calibration, &CalibrationWindow::returned, main,
-                         [main](const QString& f1KHz, const QString& c1PF, const QString& l1UH) {
-                             main->showCalibration(f1KHz, c1PF, l1UH);
-                             main->setWindowEnabled(true);
-                         });
+                         &MainWindow::showCalibration);
+        // Every way out, "Return" included, ends here.
         QObject::connect(calibration, &CalibrationWindow::leaving, main, [main] {
             main->setWindowEnabled(true);
             main->activateWindow();
