@@ -3,14 +3,17 @@
 
 #include <QDirIterator>
 #include <QFileInfo>
+#include <QImage>
+#include <QList>
+#include <QMap>
 #include <QPaintDevice>
 #include <QPainter>
 #include <QPixmap>
 
 #ifdef QUORVANT_HAVE_SVG
 #include <QSvgRenderer>
-#else
-class QSvgRenderer {}; // never made: this build draws only rendered pictures
+
+#include <memory>
 #endif
 
 namespace toolkit {
@@ -45,48 +48,35 @@ bool Picture::vector()
 Picture::Picture(const QString& name)
 {
 #ifdef QUORVANT_HAVE_SVG
-    renderer_ = std::make_unique<QSvgRenderer>(name + QStringLiteral(".svg"));
-    renderer_->setAspectRatioMode(Qt::IgnoreAspectRatio);
+    auto renderer = std::make_shared<QSvgRenderer>(name + QStringLiteral(".svg"));
+    renderer->setAspectRatioMode(Qt::IgnoreAspectRatio);
+    size_ = renderer->defaultSize();
+    draw_ = [renderer](QPainter* painter, const QRectF& target) {
+        renderer->render(painter, target);
+    };
 #else
-    const auto files = renderedFiles(name);
-    for (auto it = files.begin(); it != files.end(); ++it)
-        rendered_.insert(it.key(), QImage(it.value()));
-#endif
-}
-
-Picture::~Picture() = default;
-
-QSize Picture::defaultSize() const
-{
-#ifdef QUORVANT_HAVE_SVG
-    return renderer_->defaultSize();
-#else
-    const auto one = rendered_.find(1.0);
-    return one == rendered_.end() ? QSize() : one->size();
-#endif
-}
-
-void Picture::render(QPainter* painter, const QRectF& target) const
-{
-#ifdef QUORVANT_HAVE_SVG
-    renderer_->render(painter, target);
-#else
-    if (rendered_.isEmpty())
-        return;
-    // The smallest rendering at least as large as the device pixels to fill, else the largest:
-    // scaling down a little stays sharp where scaling up would blur.
-    const qreal ratio = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
-    const QSizeF needed = target.size() * ratio;
-    const QImage* best = &rendered_.last();
-    for (const QImage& image : rendered_) {
-        if (image.width() >= needed.width() && image.height() >= needed.height()) {
-            best = &image;
-            break;
+    const QMap<double, QString> files = renderedFiles(name);
+    QList<QImage> renderings; // by scale, smallest first
+    for (const QString& file : files)
+        renderings << QImage(file);
+    size_ = QImage(files.value(1.0)).size();
+    draw_ = [renderings](QPainter* painter, const QRectF& target) {
+        if (renderings.isEmpty())
+            return;
+        // The smallest rendering at least as large as the device pixels to fill, else the
+        // largest: scaling down a little stays sharp where scaling up would blur.
+        const qreal ratio = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
+        const QSizeF needed = target.size() * ratio;
+        const QImage* best = &renderings.last();
+        for (const QImage& image : renderings) {
+            if (image.width() >= needed.width() && image.height() >= needed.height()) {
+                best = &image;
+                break;
+            }
         }
-    }
-    const QImage fitted =
-        best->scaled(needed.toSize(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    painter->drawImage(target, fitted);
+        painter->drawImage(
+            target, best->scaled(needed.toSize(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    };
 #endif
 }
 

@@ -3,16 +3,13 @@
 #pragma once
 
 #include <QIcon>
-#include <QImage>
-#include <QMap>
 #include <QSize>
 #include <QString>
 
-#include <memory>
+#include <functional>
 
 class QPainter;
 class QRectF;
-class QSvgRenderer;
 
 namespace toolkit {
 
@@ -21,22 +18,19 @@ namespace toolkit {
 class Picture {
 public:
     explicit Picture(const QString& name);
-    ~Picture();
-    Picture(const Picture&) = delete;
-    Picture& operator=(const Picture&) = delete;
 
     // The picture's own size in pixels, at a scale of 1.
-    QSize defaultSize() const;
+    QSize defaultSize() const { return size_; }
 
     // Draws the whole picture into `target`, each axis scaled by its own factor.
-    void render(QPainter* painter, const QRectF& target) const;
+    void render(QPainter* painter, const QRectF& target) const { draw_(painter, target); }
 
     // True where pictures are drawn from their vector sources.
     static bool vector();
 
 private:
-    std::unique_ptr<QSvgRenderer> renderer_;
-    QMap<double, QImage> rendered_; // by scale
+    QSize size_;
+    std::function<void(QPainter*, const QRectF&)> draw_;
 };
 
 // The icon `name` (":/icon") at every size: the vector source or the rendered sizes, with the
