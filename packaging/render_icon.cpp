@@ -1,7 +1,9 @@
 // Build-time tool: renders the program's SVG pictures into PNGs, for the desktop's icon theme and
 // for builds without Qt Svg, and packs PNGs into a Windows icon file.
-//   quorvant_render_icon PICTURE.svg SIZE OUT.png   SIZE: N (N×N pixels) or @SCALE (own size ×
-//   SCALE) quorvant_render_icon --ico OUT.ico IN.png...    each IN.png square, 1 to 256 pixels
+//   quorvant_render_icon PICTURE.svg SIZE OUT.png
+//       SIZE is N (N×N pixels) or @SCALE (the picture's own size times SCALE)
+//   quorvant_render_icon --ico OUT.ico IN.png...
+//       each IN.png square, 1 to 256 pixels
 #include <QFile>
 #include <QImage>
 #include <QList>
