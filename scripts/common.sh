@@ -28,6 +28,9 @@ windows_packages=(
     xvfb openbox xdotool x11-utils
 )
 
+# In CI (CI=true) compiler warnings are errors, in every build of every script.
+werror=-DQUORVANT_WERROR=$([ "${CI:-}" = true ] && echo ON || echo OFF)
+
 install_missing() {
     local missing=()
     local p
