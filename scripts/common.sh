@@ -21,10 +21,10 @@ test_packages=(
     at-spi2-core dbus dbus-x11 alsa-utils libasound2-plugins locales
 )
 # ...and what the Windows build needs: Qt's source and its build, MinGW-w64, GoogleTest's
-# sources, NSIS for the setup, Wine with its fonts (Tahoma, Windows' dialog font) on an X server
-# with a window manager to run it all.
+# sources, NSIS for the setup, zip for the portable program, Wine with its fonts (Tahoma,
+# Windows' dialog font) on an X server with a window manager to run it all.
 windows_packages=(
-    dpkg-dev perl g++-mingw-w64-x86-64-posix googletest nsis wine64 fonts-wine
+    dpkg-dev perl g++-mingw-w64-x86-64-posix googletest nsis zip wine64 fonts-wine
     xvfb openbox xdotool x11-utils
 )
 

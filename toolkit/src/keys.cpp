@@ -56,7 +56,7 @@ bool KeyPreview::eventFilter(QObject* watched, QEvent* event)
         first = QApplication::focusWidget() ? QApplication::focusWidget() : window_.data();
     if (widget != first)
         return false;
-    handler_(virtualKeyCode(key->key()), key->modifiers());
+    handler_(virtualKeyCode(key->key()));
     return false; // not consumed: the control gets the key as well
 }
 

@@ -145,8 +145,8 @@ void MainWindow::startUp()
 
 void MainWindow::Form_Load()
 {
-    keyPreview_ = new toolkit::KeyPreview(
-        this, [this](int keyCode, Qt::KeyboardModifiers shift) { form_keyup(keyCode, shift); });
+    // Owned by Main, as a child object.
+    new toolkit::KeyPreview(this, [this](int keyCode) { form_keyup(keyCode); });
     // Runs the mode change, which opens the mode's picture window before Main is on screen.
     Combo1->selectText(modeText(Mode::CxParallel));
     Combo2->selectText(QStringLiteral("Hz"));
@@ -174,7 +174,7 @@ void MainWindow::Combo1_Click()
     emit modeChosen(*mode);
 }
 
-void MainWindow::form_keyup(int keyCode, Qt::KeyboardModifiers)
+void MainWindow::form_keyup(int keyCode)
 {
     if (keyCode == toolkit::vkF1)
         Command1_Click();

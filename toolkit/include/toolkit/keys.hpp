@@ -23,7 +23,7 @@ class KeyPreview : public QObject {
     Q_DISABLE_COPY(KeyPreview)
 
 public:
-    using Handler = std::function<void(int virtualKey, Qt::KeyboardModifiers shift)>;
+    using Handler = std::function<void(int virtualKey)>;
 
     // Watches every key release of the application on behalf of `window`, including those in
     // the open drop-down list of one of its lists.

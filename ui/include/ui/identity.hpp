@@ -6,10 +6,10 @@
 namespace ui {
 
 // The author's tag, as every caption but the pictures' carries it.
-inline const QString authorTag = QStringLiteral("* by Dorvin Keltsby - QQ9QQQ *");
+inline const QString authorTag = QStringLiteral("* by " QUORVANT_AUTHOR " - QQ9QQQ *");
 
-// The author's home page; a fictitious address of the reserved .example domain.
-inline const QString homePage = QStringLiteral("http://www.keltsby.example/quorvant/");
+// The author's home page.
+inline const QString homePage = QStringLiteral(QUORVANT_HOMEPAGE);
 
 // The same address written with backslashes as separators, as the main window's caption shows it.
 inline QString homePageWithBackslashes()

@@ -13,7 +13,6 @@ class QPushButton;
 namespace toolkit {
 class ComboBox;
 class Frame;
-class KeyPreview;
 class Label;
 } // namespace toolkit
 
@@ -47,7 +46,7 @@ protected:
 private:
     void Form_Load();
     void Combo1_Click();
-    void form_keyup(int keyCode, Qt::KeyboardModifiers shift);
+    void form_keyup(int keyCode);
     void Command1_Click();
     void Command2_Click();
     void Command3_Click();
@@ -84,7 +83,6 @@ private:
     QPushButton* Command2 = nullptr;
     QPushButton* Command3 = nullptr;
     QAction* MnuAbout = nullptr;
-    toolkit::KeyPreview* keyPreview_ = nullptr;
 
     const quorvant::CalibrationRecord& record_;
 };
