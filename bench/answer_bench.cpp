@@ -112,7 +112,7 @@ int main(int argc, char* argv[])
     support::quietOffscreen();
     QApplication app(argc, argv);
     const int repetitions = argc > 1 ? std::max(1, std::atoi(argv[1])) : 2000;
-    ui::setUpApplication(app);
+    ui::setUpApplication();
     QApplication::setQuitOnLastWindowClosed(false);
     ui::openMain();
     QWidget* main = ui::forms().main.get();

@@ -88,7 +88,7 @@ Measurement measure(Mode mode, const MeasurementInput& in, const CalibrationReco
                     std::string_view decimalSeparator)
 {
     const Value v = compute(mode, in, record.C1, record.L1);
-    Measurement m{v.code, measuredQuantity(mode), v.value, std::nullopt};
+    Measurement m{v.code, std::nullopt};
     if (!ok(v.code) || !in.resultUnit)
         return m;
     m.text = resultText(v.value, *in.resultUnit, decimalSeparator);

@@ -93,9 +93,9 @@ void prepareEnvironment()
     }
 }
 
-void initApplication(QApplication& app)
+void initApplication()
 {
-    ui::setUpApplication(app);
+    ui::setUpApplication();
     QApplication::setQuitOnLastWindowClosed(false);
     BoxCatcher::instance();
 }
@@ -201,11 +201,6 @@ bool activate(QWidget* window)
     window->activateWindow();
     QApplication::setActiveWindow(window);
     return QTest::qWaitForWindowActive(window);
-}
-
-QString displayed(QString programText)
-{
-    return programText.replace(QLatin1Char('\r'), QLatin1Char('\n'));
 }
 
 } // namespace harness

@@ -98,9 +98,6 @@ void click(const char* windowName, const char* button);
 // Brings a window to the front and waits until it is active.
 bool activate(QWidget* window);
 
-// The message of the main window's division-by-zero warning, as displayed.
-QString displayed(QString programText);
-
 } // namespace harness
 
 // Creates the application with the program's settings and runs one test class.
@@ -109,13 +106,12 @@ QString displayed(QString programText);
     {                                                                                              \
         harness::prepareEnvironment();                                                             \
         QApplication app(argc, argv);                                                              \
-        harness::initApplication(app);                                                             \
+        harness::initApplication();                                                                \
         TestClass test;                                                                            \
         return QTest::qExec(&test, argc, argv);                                                    \
     }
 
-class QApplication;
 namespace harness {
 void prepareEnvironment(); // before the application exists
-void initApplication(QApplication& app);
+void initApplication();    // once the application exists
 } // namespace harness

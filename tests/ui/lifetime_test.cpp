@@ -28,10 +28,12 @@ private slots:
         QTest::addColumn<int>("reason");   // for "reason"
         QTest::addColumn<QString>("left"); // the windows still open
         QTest::newRow("close box") << "close box" << 0 << "Help";
-        QTest::newRow("0 user") << "reason" << int(toolkit::CloseFromUser) << "Help";
-        QTest::newRow("1 program") << "reason" << int(toolkit::CloseFromCode) << "CxC_Image Help";
-        QTest::newRow("2 shutdown or log-off") << "reason" << 2 << "CxC_Image Help";
-        QTest::newRow("3 task manager") << "reason" << int(toolkit::CloseFromTaskManager) << "Help";
+        using toolkit::CloseReason;
+        QTest::newRow("0 user") << "reason" << int(CloseReason::FromUser) << "Help";
+        QTest::newRow("1 program") << "reason" << int(CloseReason::FromCode) << "CxC_Image Help";
+        QTest::newRow("2 shutdown or log-off")
+            << "reason" << int(CloseReason::FromSessionEnd) << "CxC_Image Help";
+        QTest::newRow("3 task manager") << "reason" << int(CloseReason::FromTaskManager) << "Help";
         QTest::newRow("termination request") << "closeAllForTermination" << 0 << "";
 #ifdef Q_OS_UNIX
         QTest::newRow("SIGTERM") << "SIGTERM" << 0 << "";
@@ -54,7 +56,8 @@ private slots:
         } else if (how == QLatin1String("close box")) {
             window("Main")->close();
         } else {
-            static_cast<toolkit::Window*>(window("Main"))->closeWithReason(reason);
+            static_cast<toolkit::Window*>(window("Main"))
+                ->closeWithReason(static_cast<toolkit::CloseReason>(reason));
         }
         QCOMPARE(window("Main") != nullptr, signal); // a signal is handled in the event loop
         QTRY_COMPARE(openWindows().join(' '), left);

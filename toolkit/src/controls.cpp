@@ -40,9 +40,10 @@ void TextField::focusInEvent(QFocusEvent* event)
     });
 }
 
-ComboBox::ComboBox(QWidget* parent, const QStringList& items, bool typable) : QComboBox(parent)
+ComboBox::ComboBox(QWidget* parent, const QStringList& items, ListInput input) : QComboBox(parent)
 {
     addItems(items);
+    const bool typable = input == ListInput::ChooseOrType;
     setEditable(typable);
     if (typable) {
         // Typed text is a unit the calculation reads as it stands, never a new item of the list.
@@ -124,10 +125,10 @@ QPushButton* makeButton(QWidget* parent, const char* name, const char* caption, 
     return button;
 }
 
-QLineEdit* makeTextField(QWidget* parent, bool displayOnly)
+QLineEdit* makeTextField(QWidget* parent, FieldInput input)
 {
     auto* field = new TextField(parent);
-    field->setReadOnly(displayOnly);
+    field->setReadOnly(input == FieldInput::DisplayOnly);
     return field;
 }
 

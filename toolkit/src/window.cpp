@@ -31,14 +31,14 @@ Qt::WindowFlags flagsFor(Style style)
 }
 } // namespace
 
-Window::Window(const QString& caption, QSize clientTwips, Style style, bool withMenuBar)
+Window::Window(const QString& caption, QSize clientTwips, Style style, MenuBar menuBar)
     : QWidget(nullptr, flagsFor(style)), style_(style)
 {
     // No parent: a window parented to the main window would be disabled together with it.
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(caption);
 
-    if (withMenuBar) {
+    if (menuBar == MenuBar::Present) {
         menuBar_ = new QMenuBar(this);
         menuBar_->setNativeMenuBar(false);
     }
@@ -100,19 +100,19 @@ void Window::setWindowEnabled(bool enabled) { setEnabled(enabled); }
 
 void Window::repaintNow() { repaint(); }
 
-void Window::closeWithReason(int reason)
+void Window::closeWithReason(CloseReason reason)
 {
     pendingReason_ = reason;
     close();
-    pendingReason_ = -1;
+    pendingReason_.reset();
 }
 
 void Window::closeEvent(QCloseEvent* event)
 {
-    const int reason = pendingReason_ >= 0 ? pendingReason_ : CloseFromUser;
+    const CloseReason reason = pendingReason_.value_or(CloseReason::FromUser);
     // A disabled window takes no input, its close box included; the program's own closes and
     // the system's still go through, so that the program can always end.
-    if (reason == CloseFromUser && !isEnabled()) {
+    if (reason == CloseReason::FromUser && !isEnabled()) {
         event->ignore();
         return;
     }

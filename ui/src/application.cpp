@@ -72,7 +72,7 @@ int run(int argc, char* argv[], const std::function<void()>& started)
 {
     toolkit::choosePlatform();
     QApplication app(argc, argv);
-    setUpApplication(app);
+    setUpApplication();
     connectLifetime(app);
     openMain();
     if (QWidget* main = forms().main.get())
@@ -82,7 +82,7 @@ int run(int argc, char* argv[], const std::function<void()>& started)
     return QApplication::exec();
 }
 
-void setUpApplication(QApplication&)
+void setUpApplication()
 {
     QApplication::setApplicationName(QStringLiteral("Quorvant"));
     QApplication::setApplicationVersion(QStringLiteral(QUORVANT_VERSION));
@@ -100,13 +100,15 @@ void setUpApplication(QApplication&)
 
 void connectLifetime(QApplication& app)
 {
-    // Qt counts only some kinds of window; the registry counts them all.
+    // Qt 6 does not count a window with a transient parent towards quitOnLastWindowClosed: here
+    // the calibration windows, owned by Main, and on Windows the picture windows under their
+    // hidden owner. The registry counts every open window and ends the program with the last.
     QApplication::setQuitOnLastWindowClosed(false);
     QObject::connect(&toolkit::Registry::instance(), &toolkit::Registry::lastWindowClosed, &app,
                      &QApplication::quit);
     toolkit::onTerminationRequest(closeAllForTermination);
 }
 
-void closeAllForTermination() { forms().closeAll(toolkit::CloseFromTaskManager); }
+void closeAllForTermination() { forms().closeAll(toolkit::CloseReason::FromTaskManager); }
 
 } // namespace ui

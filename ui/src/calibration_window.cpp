@@ -59,24 +59,29 @@ void CalibrationWindow::buildControls()
     QWidget* f = Frame1;
 
     Label1 = makeLabel(f, "Label1", "Enter Freq 1", 120, 360, 975, 375);
-    Combo1 = new toolkit::ComboBox(f, unitList(UnitKind::Frequency), false);
+    Combo1 =
+        new toolkit::ComboBox(f, unitList(UnitKind::Frequency), toolkit::ListInput::ChooseOnly);
     place(Combo1, "Combo1", 2400, 240, 975, 315);
     Label2 = makeLabel(f, "Label2", "Enter Freq 2", 3840, 360, 975, 255);
-    Combo2 = new toolkit::ComboBox(f, unitList(UnitKind::Frequency), false);
+    Combo2 =
+        new toolkit::ComboBox(f, unitList(UnitKind::Frequency), toolkit::ListInput::ChooseOnly);
     place(Combo2, "Combo2", 6120, 240, 975, 315);
     Label3 = makeLabel(f, "Label3", series(method_) ? "Enter L0" : "Enter C0", 120, 1200, 855, 255);
     Text6 = toolkit::makeTextField(f);
     place(Text6, "Text6", 1200, 1080, 1095, 315);
-    Combo6 = new toolkit::ComboBox(f, unitList(referenceKind(method_)), false);
+    Combo6 =
+        new toolkit::ComboBox(f, unitList(referenceKind(method_)), toolkit::ListInput::ChooseOnly);
     place(Combo6, "Combo6", 2400, 1080, 975, 315);
     Label4 = makeLabel(f, "Label4", "C1 Value", 120, 2640, 855, 375);
-    Combo4 = new toolkit::ComboBox(f, unitList(UnitKind::Capacitance), false);
+    Combo4 =
+        new toolkit::ComboBox(f, unitList(UnitKind::Capacitance), toolkit::ListInput::ChooseOnly);
     place(Combo4, "Combo4", 2280, 2520, 975, 315);
     Label5 = makeLabel(f, "Label5", "L1+Ls Value", 3720, 2640, 975, 255);
-    Text5 = toolkit::makeTextField(f, /*displayOnly=*/true);
+    Text5 = toolkit::makeTextField(f, toolkit::FieldInput::DisplayOnly);
     place(Text5, "Text5", 4800, 2520, 1095, 315);
     // The one list whose text may be typed: a typed unit that is no item leaves Text5 as it is.
-    Combo5 = new toolkit::ComboBox(f, unitList(UnitKind::Inductance), /*typable=*/true);
+    Combo5 =
+        new toolkit::ComboBox(f, unitList(UnitKind::Inductance), toolkit::ListInput::ChooseOrType);
     place(Combo5, "Combo5", 6120, 2520, 975, 315);
     Command1 = makeButton(f, "Command1", "Calculate", 480, 3360, 1335, 375);
     Command2 = makeButton(f, "Command2", "Reset", 3000, 3360, 1335, 375);
@@ -87,7 +92,7 @@ void CalibrationWindow::buildControls()
     place(Text1, "Text1", 1320, 240, 1095, 315);
     Text2 = toolkit::makeTextField(w);
     place(Text2, "Text2", 5040, 240, 1095, 315);
-    Text4 = toolkit::makeTextField(w, /*displayOnly=*/true);
+    Text4 = toolkit::makeTextField(w, toolkit::FieldInput::DisplayOnly);
     place(Text4, "Text4", 1080, 2520, 1095, 315);
     for (QWidget* front : {Text1, Text2, Text4})
         front->raise();
@@ -179,10 +184,10 @@ void CalibrationWindow::Command3_Click()
     const auto summary = quorvant::summarize(record_, toolkit::decimalSeparator());
     emit returned(toolkit::qtText(summary.f1KHz), toolkit::qtText(summary.c1PF),
                   toolkit::qtText(summary.l1UH));
-    closeWithReason(toolkit::CloseFromCode);
+    closeWithReason(toolkit::CloseReason::FromCode);
 }
 
-void CalibrationWindow::queryUnload(int)
+void CalibrationWindow::queryUnload(toolkit::CloseReason)
 {
     // However this window goes (Return, the window manager's close, a termination request),
     // the main window must not be left disabled with no way back.

@@ -13,7 +13,7 @@ using quorvant::Mode;
 
 namespace {
 
-toolkit::Slot<PictureWindow>& pictureOf(Mode mode)
+toolkit::SingleInstance<PictureWindow>& pictureOf(Mode mode)
 {
     Forms& f = forms();
     switch (mode) {
@@ -70,7 +70,7 @@ Forms& forms()
     return instance;
 }
 
-void Forms::closeAll(int reason)
+void Forms::closeAll(toolkit::CloseReason reason)
 {
     main.close(reason);
     calLx.close(reason);

@@ -35,7 +35,8 @@ QString caption()
 } // namespace
 
 MainWindow::MainWindow(const quorvant::CalibrationRecord& record)
-    : Window(caption(), {7695, 4815}, toolkit::Style::Main, /*withMenuBar=*/true), record_(record)
+    : Window(caption(), {7695, 4815}, toolkit::Style::Main, toolkit::MenuBar::Present),
+      record_(record)
 {
     setObjectName(QStringLiteral("Main"));
     buildControls();
@@ -63,40 +64,43 @@ void MainWindow::buildControls()
     QStringList modes;
     for (Mode mode : quorvant::modes)
         modes << modeText(mode);
-    Combo1 = new toolkit::ComboBox(f, modes, /*typable=*/false);
+    Combo1 = new toolkit::ComboBox(f, modes, toolkit::ListInput::ChooseOnly);
     place(Combo1, "Combo1", 2760, 480, 2655, 315);
 
     Label1 = makeLabel(f, "Label1", "Enter Freq", 480, 1440, 855, 315);
     Text1 = toolkit::makeTextField(f);
     place(Text1, "Text1", 1560, 1440, 1335, 315);
-    Combo2 = new toolkit::ComboBox(f, unitList(UnitKind::Frequency), false);
+    Combo2 =
+        new toolkit::ComboBox(f, unitList(UnitKind::Frequency), toolkit::ListInput::ChooseOnly);
     place(Combo2, "Combo2", 3240, 1440, 975, 315);
     Label11 = makeLabel(f, "Label11", "Stray Inductance (nH)", 4680, 1440, 1695, 255);
     Text7 = toolkit::makeTextField(f);
     place(Text7, "Text7", 6360, 1440, 495, 285);
 
     Label3 = makeLabel(f, "Label3", "Lx Value", 480, 2640, 855, 315);
-    Text2 = toolkit::makeTextField(f, /*displayOnly=*/true);
+    Text2 = toolkit::makeTextField(f, toolkit::FieldInput::DisplayOnly);
     place(Text2, "Text2", 1560, 2640, 1335, 315);
-    Combo3 = new toolkit::ComboBox(f, unitList(UnitKind::Inductance), false);
+    Combo3 =
+        new toolkit::ComboBox(f, unitList(UnitKind::Inductance), toolkit::ListInput::ChooseOnly);
     place(Combo3, "Combo3", 3240, 2640, 975, 315);
 
     Label4 = makeLabel(f, "Label4", "Cx Value", 480, 3240, 855, 315);
-    Text4 = toolkit::makeTextField(f, true);
+    Text4 = toolkit::makeTextField(f, toolkit::FieldInput::DisplayOnly);
     place(Text4, "Text4", 1560, 3120, 1335, 315);
-    Combo4 = new toolkit::ComboBox(f, unitList(UnitKind::Capacitance), false);
+    Combo4 =
+        new toolkit::ComboBox(f, unitList(UnitKind::Capacitance), toolkit::ListInput::ChooseOnly);
     place(Combo4, "Combo4", 3240, 3120, 975, 315);
 
     Label2 = makeLabel(f, "Label2", "F1", 5520, 2520, 255, 255);
-    Text3 = toolkit::makeTextField(f, true);
+    Text3 = toolkit::makeTextField(f, toolkit::FieldInput::DisplayOnly);
     place(Text3, "Text3", 5880, 2520, 735, 285);
     Label5 = makeLabel(f, "Label5", "KHz", 6720, 2520, 375, 255);
     Label9 = makeLabel(f, "Label9", "C1", 5520, 2880, 255, 255);
-    Text5 = toolkit::makeTextField(f, true);
+    Text5 = toolkit::makeTextField(f, toolkit::FieldInput::DisplayOnly);
     place(Text5, "Text5", 5880, 2880, 735, 285);
     Label7 = makeLabel(f, "Label7", "pF", 6720, 2880, 375, 255);
     Label8 = makeLabel(f, "Label8", "L1", 5520, 3240, 255, 255);
-    Text6 = toolkit::makeTextField(f, true);
+    Text6 = toolkit::makeTextField(f, toolkit::FieldInput::DisplayOnly);
     place(Text6, "Text6", 5880, 3240, 735, 285);
     Label6 = makeLabel(f, "Label6", "uH", 6720, 3240, 375, 255);
 
@@ -234,9 +238,10 @@ void MainWindow::showCalibration(const QString& f1KHz, const QString& c1PF, cons
     Text6->setText(l1UH);
 }
 
-void MainWindow::queryUnload(int reason)
+void MainWindow::queryUnload(toolkit::CloseReason reason)
 {
-    if (reason == toolkit::CloseFromUser || reason == toolkit::CloseFromTaskManager)
+    using toolkit::CloseReason;
+    if (reason == CloseReason::FromUser || reason == CloseReason::FromTaskManager)
         emit closingByUser();
 }
 

@@ -41,9 +41,7 @@ struct MeasurementInput {
 
 struct Measurement {
     ResultCode code = ResultCode::Ok;
-    Quantity quantity = Quantity::Capacitance;
-    double value = 0;                // uH or uF; meaningful when the code is Ok
-    std::optional<std::string> text; // the value in the result unit; nullopt: no result unit
+    std::optional<std::string> text; // the result in the result unit; nullopt: no result unit
 };
 
 // Runs one measurement with C1 and L1 of `record`. A zero divisor answers ZeroDivisor; a number

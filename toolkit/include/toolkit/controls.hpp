@@ -42,6 +42,12 @@ protected:
     void focusInEvent(QFocusEvent* event) override;
 };
 
+// Whether the user may type into a list as well as choose one of its items.
+enum class ListInput { ChooseOnly, ChooseOrType };
+
+// Whether the user types into a text field, or it only shows what the program writes.
+enum class FieldInput { Typed, DisplayOnly };
+
 // A drop-down list. clicked() is its click event: raised by the user's choice, also of the item
 // already shown, and by selecting an item from code.
 class ComboBox : public QComboBox {
@@ -49,7 +55,7 @@ class ComboBox : public QComboBox {
     Q_DISABLE_COPY(ComboBox)
 
 public:
-    ComboBox(QWidget* parent, const QStringList& items, bool typable);
+    ComboBox(QWidget* parent, const QStringList& items, ListInput input);
     // Selects the item with this text, as a user's choice would.
     void selectText(const QString& text);
 
@@ -102,6 +108,6 @@ QPushButton* makeButton(QWidget* parent, const char* name, const char* caption, 
 
 // A single-line text field; a display-only one is written by the program and read-only for the
 // user, but still reachable by the keyboard.
-QLineEdit* makeTextField(QWidget* parent, bool displayOnly = false);
+QLineEdit* makeTextField(QWidget* parent, FieldInput input = FieldInput::Typed);
 
 } // namespace toolkit

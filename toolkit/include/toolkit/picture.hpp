@@ -1,5 +1,6 @@
 // Pictures and the scalable icon, from their SVG sources where Qt Svg is there and otherwise
-// (the Windows build) from PNGs rendered from the same sources at build time.
+// (the Windows build) from PNGs rendered from the same sources at build time; the build picks
+// picture_svg.cpp or picture_rendered.cpp.
 #pragma once
 
 #include <QIcon>
@@ -24,9 +25,6 @@ public:
 
     // Draws the whole picture into `target`, each axis scaled by its own factor.
     void render(QPainter* painter, const QRectF& target) const { draw_(painter, target); }
-
-    // True where pictures are drawn from their vector sources.
-    static bool vector();
 
 private:
     QSize size_;

@@ -30,7 +30,7 @@ private:
 };
 
 // The place of one window. The window's lifetime is the registry's business, not a parent's.
-template <class W> class Slot {
+template <class W> class SingleInstance {
 public:
     // If the window is not open: create it and run its start-up, which shows it. If it is open:
     // nothing, it is neither shown again, raised, moved nor reset.
@@ -54,7 +54,7 @@ public:
     }
 
     // If the window is open: destroy it with its contents. If not: nothing.
-    void close(int reason = CloseFromCode)
+    void close(CloseReason reason = CloseReason::FromCode)
     {
         if (isOpen())
             window_->closeWithReason(reason);

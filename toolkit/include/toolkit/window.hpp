@@ -5,16 +5,19 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <optional>
+
 class QAction;
 class QMenuBar;
 
 namespace toolkit {
 
-// Why a window is asked to close.
-enum CloseReason : int {
-    CloseFromUser = 0,        // close box, system menu, window manager's close (Alt+F4)
-    CloseFromCode = 1,        // the program closes the window itself
-    CloseFromTaskManager = 3, // a termination request from outside the program (SIGTERM)
+// Why a window is asked to close, numbered as the desktop numbers them.
+enum class CloseReason {
+    FromUser = 0,        // close box, system menu, window manager's close (Alt+F4)
+    FromCode = 1,        // the program closes the window itself
+    FromSessionEnd = 2,  // the desktop session ends (shutdown or log-off)
+    FromTaskManager = 3, // a termination request from outside the program (SIGTERM)
 };
 
 enum class Style {
@@ -30,15 +33,19 @@ enum class Style {
     Owned,
 };
 
+// Whether a window has a menu bar above its client area.
+enum class MenuBar { None, Present };
+
 class Window : public QWidget {
     Q_OBJECT
     Q_DISABLE_COPY(Window)
 
 public:
     // `clientTwips` is the client area below the menu bar, if the window has one.
-    Window(const QString& caption, QSize clientTwips, Style style, bool withMenuBar = false);
+    Window(const QString& caption, QSize clientTwips, Style style, MenuBar menuBar = MenuBar::None);
 
-    // Runs the window's start-up handler. Called once, right after construction, by Slot::open.
+    // Runs the window's start-up handler. Called once, right after construction, by
+    // SingleInstance::open.
     virtual void startUp() = 0;
 
     Style windowStyle() const { return style_; }
@@ -64,7 +71,7 @@ public:
     void repaintNow();
 
     // Closes the window as the program or the system asks it to; the window is destroyed.
-    void closeWithReason(int reason);
+    void closeWithReason(CloseReason reason);
 
     // True once a close has gone through: the window is gone for the program, even while Qt
     // still holds the object until its deferred deletion.
@@ -72,7 +79,7 @@ public:
 
 protected:
     // Form_QueryUnload: told why the window is closing. The program never refuses a close.
-    virtual void queryUnload(int reason) { Q_UNUSED(reason) }
+    virtual void queryUnload(CloseReason reason) { Q_UNUSED(reason) }
 
     void closeEvent(QCloseEvent* event) override;
 
@@ -83,7 +90,7 @@ private:
     QMenuBar* menuBar_ = nullptr;
     QWidget* client_ = nullptr;
     QPointer<QWidget> owner_;
-    int pendingReason_ = -1;
+    std::optional<CloseReason> pendingReason_; // none: the close comes from the user
     bool closed_ = false;
     bool shownOnce_ = false;
 };

@@ -14,7 +14,7 @@ int run(int argc, char* argv[], const std::function<void()>& started = {});
 
 // Name, version, icon, the dialog font and what screen readers are told; called once before the
 // first window is created.
-void setUpApplication(QApplication& app);
+void setUpApplication();
 
 // Adds the scalable icon to the 32-pixel one every window has from the start; run() does it once
 // Main has been painted.

@@ -33,7 +33,7 @@ signals:
     void leaving();
 
 protected:
-    void queryUnload(int reason) override;
+    void queryUnload(toolkit::CloseReason reason) override;
 
 private:
     void Form_Load();

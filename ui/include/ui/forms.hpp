@@ -17,16 +17,16 @@ struct Forms {
     // The one program-wide record: all zero at start, written by the calibration windows only.
     quorvant::CalibrationRecord record;
 
-    toolkit::Slot<MainWindow> main;
-    toolkit::Slot<CalibrationWindow> calLx;
-    toolkit::Slot<CalibrationWindow> calCx;
-    toolkit::Slot<HelpWindow> help;
-    toolkit::Slot<PictureWindow> lxImage;
-    toolkit::Slot<PictureWindow> cxcImage;
-    toolkit::Slot<PictureWindow> cxlImage;
+    toolkit::SingleInstance<MainWindow> main;
+    toolkit::SingleInstance<CalibrationWindow> calLx;
+    toolkit::SingleInstance<CalibrationWindow> calCx;
+    toolkit::SingleInstance<HelpWindow> help;
+    toolkit::SingleInstance<PictureWindow> lxImage;
+    toolkit::SingleInstance<PictureWindow> cxcImage;
+    toolkit::SingleInstance<PictureWindow> cxlImage;
 
     // Closes every open window for `reason`, Main first.
-    void closeAll(int reason);
+    void closeAll(toolkit::CloseReason reason);
 };
 
 Forms& forms();

@@ -41,7 +41,7 @@ signals:
     void closingByUser();
 
 protected:
-    void queryUnload(int reason) override;
+    void queryUnload(toolkit::CloseReason reason) override;
 
 private:
     void Form_Load();
