@@ -10,8 +10,8 @@
 #include <quorvant/record.hpp>
 #include <toolkit/controls.hpp>
 #include <ui/application.hpp>
-#include <ui/forms.hpp>
 #include <ui/main_window.hpp>
+#include <ui/program.hpp>
 
 #include "quantile.hpp"
 #include "quiet_offscreen.hpp"
@@ -94,7 +94,7 @@ bool measure(QWidget* main, const QString& mode, const char* resultName, int rep
         const qint64 painted = clock.nsecsElapsed();
         if (i >= 20) { // the first ones warm the caches and the glyphs up
             handler.push_back(handled / 1e3);
-            total.push_back(painted / 1e3);
+            total.push_back(static_cast<double>(painted) / 1e3);
         }
     }
     result->removeEventFilter(&paint);
@@ -114,15 +114,16 @@ int main(int argc, char* argv[])
     const int repetitions = argc > 1 ? std::max(1, std::atoi(argv[1])) : 2000;
     ui::setUpApplication();
     QApplication::setQuitOnLastWindowClosed(false);
-    ui::openMain();
-    QWidget* main = ui::forms().main.get();
+    ui::Program program;
+    program.openMain();
+    QWidget* main = program.mainWindow();
     if (!main || !QTest::qWaitForWindowExposed(main))
         return 1;
     // The calibration of the example readings: 500 kHz alone, 400 kHz with 1000 pF.
     using quorvant::Unit;
     quorvant::calibrate(quorvant::CalibrationMethod::ParallelCapacitor,
                         {"500", Unit::KHz, "400", Unit::KHz, "1000", Unit::pF, Unit::pF, Unit::uH},
-                        ui::forms().record, ".");
+                        program.record(), ".");
     std::printf("platform %s, %d repetitions each\n", qPrintable(QGuiApplication::platformName()),
                 repetitions);
     const bool ok = measure(main, QStringLiteral("Cx Mode (Calculate C)"), "Text4", repetitions) &&

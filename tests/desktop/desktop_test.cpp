@@ -5,32 +5,19 @@
 #include "harness.hpp"
 
 #include <toolkit/platform.hpp>
+#include <toolkit/x11.hpp>
 
 #include <QApplication>
 #include <QProcess>
-#include <QtGui/qguiapplication_platform.h>
-
-#include <xcb/xcb.h>
 
 #include <cstdlib>
 
 using namespace harness;
 
 namespace {
-xcb_connection_t* connection()
-{
-    return qGuiApp->nativeInterface<QNativeInterface::QX11Application>()->connection();
-}
+using toolkit::x11::connection;
 
-xcb_atom_t atom(const char* name)
-{
-    auto* reply = xcb_intern_atom_reply(
-        connection(), xcb_intern_atom(connection(), 0, static_cast<uint16_t>(strlen(name)), name),
-        nullptr);
-    const xcb_atom_t a = reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
-    free(reply);
-    return a;
-}
+xcb_atom_t atom(const char* name) { return toolkit::x11::atom(connection(), name); }
 
 // A property of 32-bit values (atoms, windows, cardinals).
 QList<quint32> xProperty(xcb_window_t window, const char* name)
@@ -118,15 +105,15 @@ private slots:
         cal->installEventFilter(&minimised);
         QTRY_COMPARE(xProperty(id(cal), "WM_STATE").value(0), 1u); // managed, in NormalState
         // A manager may pass over a request while it is busy with the window: asked up to three
-        // times, each time until the minimise is seen or for a second. Openbox may also refuse a
-        // window that offers no minimise button for good; metacity obeys.
+        // times, each time until the minimise is seen or for a second.
         for (int ask = 0; ask < 3; ++ask) {
             QVERIFY(xdotool({"windowminimize", QString::number(id(cal))}));
             if (QTest::qWaitFor([&] { return minimised.seen > 0; }, 1000))
                 break;
         }
-        QVERIFY(qEnvironmentVariable("QUORVANT_WM") == QLatin1String("openbox") ||
-                minimised.seen > 0);
+        // Both managers minimise on request, openbox too although the window offers no minimise
+        // button: without a minimise the return below would prove nothing.
+        QVERIFY2(minimised.seen > 0, "the window manager did not minimise the window");
         QTRY_VERIFY(cal->isVisible() && !cal->isMinimized());
         QTRY_COMPARE(xProperty(id(cal), "WM_STATE").value(0), 1u); // NormalState
         QVERIFY(!main->isEnabled());

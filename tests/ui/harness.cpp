@@ -2,13 +2,8 @@
 #include "harness.hpp"
 #include "quiet_offscreen.hpp"
 
-#include <toolkit/registry.hpp>
 #include <ui/application.hpp>
-#include <ui/calibration_window.hpp>
-#include <ui/forms.hpp>
-#include <ui/help_window.hpp>
-#include <ui/main_window.hpp>
-#include <ui/picture_window.hpp>
+#include <ui/program.hpp>
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
@@ -26,22 +21,54 @@
 
 namespace harness {
 
+WindowTest::WindowTest(Start start) : start_(start) {}
+
+WindowTest::~WindowTest() = default;
+
 void WindowTest::init()
 {
-    resetProgram();
-    if (startMain_)
+    // Wraps Qt Test's own handler, which qExec installs after main() has set the application up.
+    static const bool quiet = (support::quietOffscreen(), true);
+    Q_UNUSED(quiet)
+    freshProgram();
+    if (start_ == Start::WithMain)
         QVERIFY(startProgram());
 }
 
-void WindowTest::cleanup() { finishTest(); }
+void WindowTest::cleanup()
+{
+    const QList<Box> left = BoxCatcher::instance().take();
+    program_.reset();
+    QVERIFY2(left.isEmpty(), qPrintable(QStringLiteral("unexpected box: ") +
+                                        (left.isEmpty() ? QString() : left.first().text)));
+}
+
+void WindowTest::freshProgram()
+{
+    program_.reset();
+    // Windows closed but not yet deleted go before the new program's first window.
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    program_ = std::make_unique<ui::Program>();
+    QLocale::setDefault(QLocale::c());
+}
+
+QWidget* WindowTest::startProgram()
+{
+    program_->openMain();
+    QWidget* main = window("Main");
+    if (!main || !QTest::qWaitForWindowExposed(main) || !activate(main))
+        return nullptr;
+    return main;
+}
 
 namespace {
-// Records a failure of the running test function, with what was missing.
-void missing(const char* what, const char* windowName, const QString& name)
+// Records a failure of the running test function at the caller's line, with what was missing.
+void missing(const char* what, const char* windowName, const QString& name,
+             const std::source_location& at)
 {
     const QString message =
         QStringLiteral("no %1 %2 in %3").arg(QLatin1String(what), name, QLatin1String(windowName));
-    QTest::qFail(qPrintable(message), __FILE__, __LINE__);
+    QTest::qFail(qPrintable(message), at.file_name(), static_cast<int>(at.line()));
 }
 } // namespace
 
@@ -100,35 +127,6 @@ void initApplication()
     BoxCatcher::instance();
 }
 
-void resetProgram()
-{
-    // Wraps Qt Test's own handler, which qExec installs after main() has set the application up.
-    static const bool quiet = (support::quietOffscreen(), true);
-    Q_UNUSED(quiet)
-    ui::closeAllForTermination();
-    QApplication::processEvents();
-    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    ui::forms().record = {};
-    QLocale::setDefault(QLocale::c());
-}
-
-void finishTest()
-{
-    const QList<Box> left = BoxCatcher::instance().take();
-    resetProgram();
-    QVERIFY2(left.isEmpty(), qPrintable(QStringLiteral("unexpected box: ") +
-                                        (left.isEmpty() ? QString() : left.first().text)));
-}
-
-QWidget* startProgram()
-{
-    ui::openMain();
-    QWidget* main = window("Main");
-    if (!main || !QTest::qWaitForWindowExposed(main) || !activate(main))
-        return nullptr;
-    return main;
-}
-
 QWidget* window(const char* name)
 {
     const QString wanted = QString::fromLatin1(name);
@@ -157,14 +155,22 @@ QString text(const char* windowName, const char* field)
     return QStringLiteral("<no %1 in %2>").arg(QLatin1String(field), QLatin1String(windowName));
 }
 
-void pick(const char* windowName, const char* list, const QString& item)
+QStringList texts(const char* windowName, const QString& fields)
+{
+    QStringList all;
+    for (const QString& field : fields.split(QLatin1Char(' ')))
+        all << text(windowName, qPrintable(field));
+    return all;
+}
+
+void pick(const char* windowName, const char* list, const QString& item, std::source_location at)
 {
     auto* combo = child<QComboBox>(windowName, list);
     if (!combo)
-        return missing("list", windowName, QLatin1String(list));
+        return missing("list", windowName, QLatin1String(list), at);
     const int target = combo->findText(item, Qt::MatchExactly | Qt::MatchCaseSensitive);
     if (target < 0)
-        return missing("item", windowName, item);
+        return missing("item", windowName, item, at);
     // Open the list, move to the item and press Enter, as the user does; choosing the item
     // already shown is a choice too.
     combo->setFocus(Qt::TabFocusReason);
@@ -174,24 +180,24 @@ void pick(const char* windowName, const char* list, const QString& item)
     QTest::keyClick(view, Qt::Key_Return);
 }
 
-void type(const char* windowName, const char* field, const QString& text)
+void type(const char* windowName, const char* field, const QString& text, std::source_location at)
 {
     auto* edit = child<QLineEdit>(windowName, field);
     if (auto* list = child<QComboBox>(windowName, field); !edit && list)
         edit = list->lineEdit();
     if (!edit)
-        return missing("field", windowName, QLatin1String(field));
+        return missing("field", windowName, QLatin1String(field), at);
     edit->setFocus(Qt::TabFocusReason);
     edit->selectAll();
     QTest::keyClick(edit, Qt::Key_Delete);
     QTest::keyClicks(edit, text);
 }
 
-void click(const char* windowName, const char* button)
+void click(const char* windowName, const char* button, std::source_location at)
 {
     auto* b = child<QAbstractButton>(windowName, button);
     if (!b)
-        return missing("button", windowName, QLatin1String(button));
+        return missing("button", windowName, QLatin1String(button), at);
     QTest::mouseClick(b, Qt::LeftButton);
 }
 

@@ -9,9 +9,15 @@
 #include <QTest>
 
 #include <functional>
+#include <memory>
+#include <source_location>
 
 class QLineEdit;
 class QWidget;
+
+namespace ui {
+class Program;
+}
 
 namespace harness {
 
@@ -52,31 +58,35 @@ inline const QString lx = QStringLiteral("Lx Mode (Calculate L)");
 inline const QString cxc = QStringLiteral("Cx Mode (Calculate C)");
 inline const QString cxl = QStringLiteral("Cx Mode (Calculate L)");
 
-// The fixture of every window test: each test function starts with the program's Main open and
-// active (unless the test starts it itself), and fails on any box the test did not take.
+// Whether a test function starts with Main open, or opens it itself.
+enum class Start { WithMain, Empty };
+
+// The fixture of every window test: each test function gets a program of its own, with Main open
+// and active (unless the test starts it itself) and the C locale, and fails on any box the test
+// did not take.
 class WindowTest : public QObject {
     Q_OBJECT
     Q_DISABLE_COPY(WindowTest)
 
 public:
-    explicit WindowTest(bool startMain = true) : startMain_(startMain) {}
+    explicit WindowTest(Start start = Start::WithMain);
+    ~WindowTest() override;
+
+protected:
+    ui::Program& program() { return *program_; }
+    // Drops the program with whatever it has open and makes a new one, nothing open.
+    void freshProgram();
+    // Opens the main window as the program does and waits until it is on screen and active.
+    QWidget* startProgram();
 
 private slots:
     void init();
     void cleanup();
 
 private:
-    bool startMain_;
+    Start start_;
+    std::unique_ptr<ui::Program> program_;
 };
-
-// Closes every window, empties the calibration record, pins the C locale.
-void resetProgram();
-
-// Ends a test function: fails on any box the test did not take, then resets the program.
-void finishTest();
-
-// Opens the main window as the program does and waits until it is on screen and active.
-QWidget* startProgram();
 
 QWidget* window(const char* name); // an open top-level window by name, or nullptr
 QStringList openWindows();         // names of the open top-level windows, sorted
@@ -86,14 +96,19 @@ template <class T> T* child(const char* windowName, const char* childName)
     return w ? w->findChild<T*>(QString::fromLatin1(childName)) : nullptr;
 }
 QString text(const char* windowName, const char* field); // a text field's or a list's text
+// The texts of some of a window's fields and lists, named with blanks between ("Text1 Combo2").
+QStringList texts(const char* windowName, const QString& fields);
 
 // Picks an item of a list as the user does: with the keyboard on the focused list.
-void pick(const char* windowName, const char* list, const QString& item);
+void pick(const char* windowName, const char* list, const QString& item,
+          std::source_location at = std::source_location::current());
 // Types into a text field, or into the text of an editable list.
-void type(const char* windowName, const char* field, const QString& text);
-void click(const char* windowName, const char* button);
-// Each of these three fails the test at once when the window, the control or the item is not
-// there: a misspelt name must not pass for a control that did nothing.
+void type(const char* windowName, const char* field, const QString& text,
+          std::source_location at = std::source_location::current());
+void click(const char* windowName, const char* button,
+           std::source_location at = std::source_location::current());
+// Each of these three fails the test at the caller's line when the window, the control or the
+// item is not there: a misspelt name must not pass for a control that did nothing.
 
 // Brings a window to the front and waits until it is active.
 bool activate(QWidget* window);

@@ -3,9 +3,9 @@
 #include "harness.hpp"
 
 #include <ui/application.hpp>
+#include <ui/program.hpp>
 
 #include <toolkit/controls.hpp>
-#include <toolkit/registry.hpp>
 
 #include <QAction>
 #include <QSignalSpy>
@@ -40,7 +40,7 @@ private slots:
         QCOMPARE(label->caption(), "left by the test");
 
         // The program ends with its last window: with Help, not with Main.
-        QSignalSpy ended(&toolkit::Registry::instance(), &toolkit::Registry::lastWindowClosed);
+        QSignalSpy ended(&program(), &ui::Program::lastWindowClosed);
         QVERIFY(harness::window("Main")->close());
         // With Help open, Main and its picture window gone, the program goes on.
         QVERIFY(!QTest::qWaitFor([&] { return !ended.isEmpty(); }, 20) && help->close());

@@ -4,8 +4,7 @@
 #include "harness.hpp"
 
 #include <toolkit/controls.hpp>
-#include <toolkit/geometry.hpp>
-#include <ui/forms.hpp>
+#include <ui/program.hpp>
 
 #include <QApplication>
 #include <QComboBox>
@@ -30,7 +29,8 @@ int textWidth(const QFontMetrics& metrics, const QString& text)
     return widest;
 }
 
-// One control as the window's table gives it; lengths in twips.
+// One control as the window's table gives it. Lengths are in pixels, written out: the layout's
+// twips at 15 to the pixel, rounded down, so that a fault in the program's conversion fails.
 struct Control {
     const char* name;
     const char* container; // "Frame1", or "" for the window's client area
@@ -43,8 +43,8 @@ struct Look {
     const char* window;
     QString caption;
     bool buttons;    // system menu and close button; never minimise or maximise
-    QPoint clientAt; // twips from the screen's corner; (-1, -1): centred
-    QSize client;    // twips
+    QPoint clientAt; // from the screen's corner; (-1, -1): centred
+    QSize client;
     std::vector<Control> controls;
 };
 
@@ -54,25 +54,25 @@ const char* const frequencyUnits = "Hz|KHz|MHz";
 std::vector<Control> calibrationControls(const char* reference, const char* referenceUnits)
 {
     return {
-        {"Frame1", "", 120, 0, 7335, 3975, "", false},
-        {"Label1", "Frame1", 120, 360, 975, 375, "Enter Freq 1", false},
-        {"Text1", "", 1320, 240, 1095, 315, "", true},
-        {"Combo1", "Frame1", 2400, 240, 975, 315, frequencyUnits, false},
-        {"Label2", "Frame1", 3840, 360, 975, 255, "Enter Freq 2", false},
-        {"Text2", "", 5040, 240, 1095, 315, "", true},
-        {"Combo2", "Frame1", 6120, 240, 975, 315, frequencyUnits, false},
-        {"Label3", "Frame1", 120, 1200, 855, 255, reference, false},
-        {"Text6", "Frame1", 1200, 1080, 1095, 315, "", true},
-        {"Combo6", "Frame1", 2400, 1080, 975, 315, referenceUnits, false},
-        {"Label4", "Frame1", 120, 2640, 855, 375, "C1 Value", false},
-        {"Text4", "", 1080, 2520, 1095, 315, "", false},
-        {"Combo4", "Frame1", 2280, 2520, 975, 315, "pF|nF|uF", false},
-        {"Label5", "Frame1", 3720, 2640, 975, 255, "L1+Ls Value", false},
-        {"Text5", "Frame1", 4800, 2520, 1095, 315, "", false},
-        {"Combo5", "Frame1", 6120, 2520, 975, 315, "nH|uH|mH", true},
-        {"Command1", "Frame1", 480, 3360, 1335, 375, "Calculate", false},
-        {"Command2", "Frame1", 3000, 3360, 1335, 375, "Reset", false},
-        {"Command3", "Frame1", 5400, 3360, 1335, 375, "Return", false},
+        {"Frame1", "", 8, 0, 489, 265, "", false},
+        {"Label1", "Frame1", 8, 24, 65, 25, "Enter Freq 1", false},
+        {"Text1", "", 88, 16, 73, 21, "", true},
+        {"Combo1", "Frame1", 160, 16, 65, 21, frequencyUnits, false},
+        {"Label2", "Frame1", 256, 24, 65, 17, "Enter Freq 2", false},
+        {"Text2", "", 336, 16, 73, 21, "", true},
+        {"Combo2", "Frame1", 408, 16, 65, 21, frequencyUnits, false},
+        {"Label3", "Frame1", 8, 80, 57, 17, reference, false},
+        {"Text6", "Frame1", 80, 72, 73, 21, "", true},
+        {"Combo6", "Frame1", 160, 72, 65, 21, referenceUnits, false},
+        {"Label4", "Frame1", 8, 176, 57, 25, "C1 Value", false},
+        {"Text4", "", 72, 168, 73, 21, "", false},
+        {"Combo4", "Frame1", 152, 168, 65, 21, "pF|nF|uF", false},
+        {"Label5", "Frame1", 248, 176, 65, 17, "L1+Ls Value", false},
+        {"Text5", "Frame1", 320, 168, 73, 21, "", false},
+        {"Combo5", "Frame1", 408, 168, 65, 21, "nH|uH|mH", true},
+        {"Command1", "Frame1", 32, 224, 89, 25, "Calculate", false},
+        {"Command2", "Frame1", 200, 224, 89, 25, "Reset", false},
+        {"Command3", "Frame1", 360, 224, 89, 25, "Return", false},
     };
 }
 
@@ -82,58 +82,58 @@ const Look looks[] = {
          QStringLiteral("       >>>  http:\\\\www.keltsby.example\\quorvant\\"),
      true,
      {-1, -1},
-     {7695, 4815},
+     {513, 321},
      {
-         {"Frame1", "", 120, 0, 7455, 4695, "", false},
-         {"Label10", "Frame1", 1320, 480, 1095, 255, "Select Mode", false},
-         {"Combo1", "Frame1", 2760, 480, 2655, 315,
+         {"Frame1", "", 8, 0, 497, 313, "", false},
+         {"Label10", "Frame1", 88, 32, 73, 17, "Select Mode", false},
+         {"Combo1", "Frame1", 184, 32, 177, 21,
           "Cx Mode (Calculate C)|Cx Mode (Calculate L)|Lx Mode (Calculate L)", false},
-         {"Label1", "Frame1", 480, 1440, 855, 315, "Enter Freq", false},
-         {"Text1", "Frame1", 1560, 1440, 1335, 315, "", true},
-         {"Combo2", "Frame1", 3240, 1440, 975, 315, frequencyUnits, false},
-         {"Label11", "Frame1", 4680, 1440, 1695, 255, "Stray Inductance (nH)", false},
-         {"Text7", "Frame1", 6360, 1440, 495, 285, "0", true},
-         {"Label3", "Frame1", 480, 2640, 855, 315, "Lx Value", false},
-         {"Text2", "Frame1", 1560, 2640, 1335, 315, "", false},
-         {"Combo3", "Frame1", 3240, 2640, 975, 315, "nH|uH|mH", false},
-         {"Label4", "Frame1", 480, 3240, 855, 315, "Cx Value", false},
-         {"Text4", "Frame1", 1560, 3120, 1335, 315, "", false},
-         {"Combo4", "Frame1", 3240, 3120, 975, 315, "pF|nF|uF", false},
-         {"Label2", "Frame1", 5520, 2520, 255, 255, "F1", false},
-         {"Text3", "Frame1", 5880, 2520, 735, 285, "", false},
-         {"Label5", "Frame1", 6720, 2520, 375, 255, "KHz", false},
-         {"Label9", "Frame1", 5520, 2880, 255, 255, "C1", false},
-         {"Text5", "Frame1", 5880, 2880, 735, 285, "", false},
-         {"Label7", "Frame1", 6720, 2880, 375, 255, "pF", false},
-         {"Label8", "Frame1", 5520, 3240, 255, 255, "L1", false},
-         {"Text6", "Frame1", 5880, 3240, 735, 285, "", false},
-         {"Label6", "Frame1", 6720, 3240, 375, 255, "uH", false},
-         {"Command3", "Frame1", 480, 4080, 1335, 375, "Calibrate", false},
-         {"Command2", "Frame1", 3000, 4080, 1335, 375, "Reset (F5)", false},
-         {"Command1", "Frame1", 5640, 4080, 1335, 375, "Calculate (F1)", false},
+         {"Label1", "Frame1", 32, 96, 57, 21, "Enter Freq", false},
+         {"Text1", "Frame1", 104, 96, 89, 21, "", true},
+         {"Combo2", "Frame1", 216, 96, 65, 21, frequencyUnits, false},
+         {"Label11", "Frame1", 312, 96, 113, 17, "Stray Inductance (nH)", false},
+         {"Text7", "Frame1", 424, 96, 33, 19, "0", true},
+         {"Label3", "Frame1", 32, 176, 57, 21, "Lx Value", false},
+         {"Text2", "Frame1", 104, 176, 89, 21, "", false},
+         {"Combo3", "Frame1", 216, 176, 65, 21, "nH|uH|mH", false},
+         {"Label4", "Frame1", 32, 216, 57, 21, "Cx Value", false},
+         {"Text4", "Frame1", 104, 208, 89, 21, "", false},
+         {"Combo4", "Frame1", 216, 208, 65, 21, "pF|nF|uF", false},
+         {"Label2", "Frame1", 368, 168, 17, 17, "F1", false},
+         {"Text3", "Frame1", 392, 168, 49, 19, "", false},
+         {"Label5", "Frame1", 448, 168, 25, 17, "KHz", false},
+         {"Label9", "Frame1", 368, 192, 17, 17, "C1", false},
+         {"Text5", "Frame1", 392, 192, 49, 19, "", false},
+         {"Label7", "Frame1", 448, 192, 25, 17, "pF", false},
+         {"Label8", "Frame1", 368, 216, 17, 17, "L1", false},
+         {"Text6", "Frame1", 392, 216, 49, 19, "", false},
+         {"Label6", "Frame1", 448, 216, 25, 17, "uH", false},
+         {"Command3", "Frame1", 32, 272, 89, 25, "Calibrate", false},
+         {"Command2", "Frame1", 200, 272, 89, 25, "Reset (F5)", false},
+         {"Command1", "Frame1", 376, 272, 89, 25, "Calculate (F1)", false},
      }},
     {"Cal_Lx",
      QStringLiteral("Calibrating Quorvant   -   Lx series") + QString(32, QLatin1Char(' ')) +
          author,
      false,
-     {2340, 3075},
-     {7590, 4125},
+     {156, 205},
+     {506, 275},
      calibrationControls("Enter L0", "nH|uH|mH")},
     {"Cal_Cx",
      QStringLiteral("Calibrating Quorvant   -   Cx parallel") + QString(26, QLatin1Char(' ')) +
          author,
      false,
-     {2340, 3075},
-     {7590, 4125},
+     {156, 205},
+     {506, 275},
      calibrationControls("Enter C0", "pF|nF|uF")},
     {"Help",
      QStringLiteral("About  -   Quorvant ") + author,
      true,
-     {2595, 3330},
-     {4935, 2385},
+     {173, 222},
+     {329, 159},
      {
-         {"Frame1", "", 120, 0, 4695, 2295, "", false},
-         {"Label1", "Frame1", 1080, 480, 3015, 1575, nullptr, false}, // its text: the About test
+         {"Frame1", "", 8, 0, 313, 153, "", false},
+         {"Label1", "Frame1", 72, 32, 201, 105, nullptr, false}, // its text: the About test
      }},
 };
 
@@ -165,10 +165,10 @@ bool typable(QWidget* control)
 }
 
 // Opens `window` as the user does, from a started program.
-QWidget* openFromMain(const QString& window)
+QWidget* openFromMain(ui::Program& program, const QString& window)
 {
     if (window == QLatin1String("Help")) {
-        ui::openHelp();
+        program.openHelp();
     } else if (window != QLatin1String("Main")) {
         pick("Main", "Combo1", window == QLatin1String("Cal_Lx") ? lx : cxc);
         click("Main", "Command3");
@@ -212,7 +212,7 @@ class LayoutTest : public harness::WindowTest {
     Q_OBJECT
 
 public:
-    LayoutTest() : WindowTest(/*startMain=*/false) {}
+    LayoutTest() : WindowTest(Start::Empty) {}
 
 private slots:
 
@@ -231,7 +231,7 @@ private slots:
         QFETCH(QString, window);
         QVERIFY(startProgram());
         pick("Main", "Combo1", mode);
-        QWidget* w = openFromMain(window);
+        QWidget* w = openFromMain(program(), window);
         QVERIFY(w);
         const QString problems = overflowing(w);
         QVERIFY2(problems.isEmpty(), qPrintable(QStringLiteral("cut off: ") + problems));
@@ -248,7 +248,7 @@ private slots:
         QFETCH(int, look);
         const Look& l = looks[look];
         QVERIFY(startProgram());
-        QWidget* w = openFromMain(QString::fromLatin1(l.window));
+        QWidget* w = openFromMain(program(), QString::fromLatin1(l.window));
         QVERIFY(w);
         QVERIFY(QTest::qWaitForWindowExposed(w));
         QCOMPARE(w->windowTitle(), l.caption);
@@ -261,7 +261,7 @@ private slots:
         auto* frame = w->findChild<QFrame*>(QStringLiteral("Frame1"));
         QVERIFY(frame);
         QWidget* client = frame->parentWidget();
-        QCOMPARE(client->size(), toolkit::sizeFromTwips(l.client.width(), l.client.height()));
+        QCOMPARE(client->size(), l.client);
         const QPoint clientOnScreen = client->mapToGlobal(QPoint(0, 0));
         if (l.clientAt.x() < 0) {
             const QPoint centre = w->screen()->availableGeometry().center();
@@ -270,8 +270,7 @@ private slots:
                                     .arg(w->geometry().center().x())
                                     .arg(w->geometry().center().y())));
         } else {
-            QCOMPARE(clientOnScreen,
-                     QPoint(toolkit::px(l.clientAt.x()), toolkit::px(l.clientAt.y())));
+            QCOMPARE(clientOnScreen, l.clientAt);
         }
 
         for (const Control& c : l.controls) {
@@ -282,9 +281,7 @@ private slots:
                                           : control->parentWidget()->objectName();
             QCOMPARE(container + QLatin1Char(':') + QLatin1String(c.name),
                      QLatin1String(c.container) + QLatin1Char(':') + QLatin1String(c.name));
-            QVERIFY2(control->geometry() ==
-                         toolkit::rectFromTwips(c.left, c.top, c.width, c.height),
-                     c.name);
+            QVERIFY2(control->geometry() == QRect(c.left, c.top, c.width, c.height), c.name);
             if (c.caption)
                 QCOMPARE(captionOf(control), QString::fromLatin1(c.caption));
             QVERIFY2(typable(control) == c.typable, c.name);

@@ -2,10 +2,7 @@
 // end of the program when the last window goes, and single instances.
 #include "harness.hpp"
 
-#include <toolkit/termination.hpp>
-#include <ui/application.hpp>
-#include <ui/forms.hpp>
-#include <ui/help_window.hpp>
+#include <ui/program.hpp>
 
 #include <QMessageBox>
 #include <QPointer>
@@ -18,10 +15,9 @@ using namespace harness;
 class LifetimeTest : public harness::WindowTest {
     Q_OBJECT
 
-private slots:
-    // The program's termination handling without its quit; a second installation is ignored.
-    void initTestCase() { toolkit::onTerminationRequest(ui::closeAllForTermination); }
+    void terminate() { program().closeAll(toolkit::CloseReason::FromTaskManager); }
 
+private slots:
     void closing_data()
     {
         QTest::addColumn<QString>("how");  // the close box, a close reason, or a termination
@@ -34,25 +30,26 @@ private slots:
         QTest::newRow("2 shutdown or log-off")
             << "reason" << int(CloseReason::FromSessionEnd) << "CxC_Image Help";
         QTest::newRow("3 task manager") << "reason" << int(CloseReason::FromTaskManager) << "Help";
-        QTest::newRow("termination request") << "closeAllForTermination" << 0 << "";
+        QTest::newRow("termination request") << "termination" << 0 << "";
 #ifdef Q_OS_UNIX
         QTest::newRow("SIGTERM") << "SIGTERM" << 0 << "";
 #endif
     }
     // Help keeps the program running after Main; the end comes with the last window. A
-    // termination request closes everything, a calibration window and the disabled Main too,
-    // a signal in the event loop.
+    // termination request closes everything, a calibration window, the disabled Main and the
+    // picture of the last mode too, a signal in the event loop.
     void closing()
     {
         QFETCH(QString, how);
         QFETCH(int, reason);
         QFETCH(QString, left);
-        QSignalSpy last(&toolkit::Registry::instance(), &toolkit::Registry::lastWindowClosed);
-        ui::openHelp();
+        QSignalSpy last(&program(), &ui::Program::lastWindowClosed);
+        program().openHelp();
         const bool signal = how == QLatin1String("SIGTERM");
-        if (signal || how == QLatin1String("closeAllForTermination")) {
+        if (signal || how == QLatin1String("termination")) {
+            pick("Main", "Combo1", cxl);
             click("Main", "Command3"); // Calibrate: Cal_Cx opens, Main is disabled
-            signal ? void(std::raise(SIGTERM)) : ui::closeAllForTermination();
+            signal ? void(std::raise(SIGTERM)) : terminate();
         } else if (how == QLatin1String("close box")) {
             window("Main")->close();
         } else {
@@ -63,7 +60,7 @@ private slots:
         QTRY_COMPARE(openWindows().join(' '), left);
         QTest::qWait(0);
         QCOMPARE(last.count(), left.isEmpty() ? 1 : 0);
-        ui::closeAllForTermination();
+        terminate();
         QTRY_COMPARE(last.count(), 1);
     }
 
@@ -71,14 +68,14 @@ private slots:
     // program ends cleanly, with nothing freed twice (the sanitizer build checks that).
     void terminationDuringWarning()
     {
-        QSignalSpy last(&toolkit::Registry::instance(), &toolkit::Registry::lastWindowClosed);
+        QSignalSpy last(&program(), &ui::Program::lastWindowClosed);
         bool boxGone = false;
         BoxCatcher::instance().inspectNext([&](QMessageBox* box) {
             QPointer<QMessageBox> watched = box;
 #ifdef Q_OS_UNIX
             std::raise(SIGTERM);
 #else
-            ui::closeAllForTermination();
+            terminate();
 #endif
             QTRY_VERIFY(watched.isNull()); // destroyed with Main, inside its own wait
             boxGone = true;
@@ -90,18 +87,16 @@ private slots:
         BoxCatcher::instance().take();
     }
 
-    // Opening an open window or closing a closed one does nothing; closed and opened again in
-    // one pass of the event loop, a window comes back new.
+    // Opening an open window does nothing; closed and opened again in one pass of the event
+    // loop, a window comes back new.
     void singleInstances()
     {
-        ui::forms().help.close(); // not open
-        ui::openHelp();
+        program().openHelp();
         QPointer<QWidget> help = window("Help");
-        QVERIFY(help->close());
-        ui::forms().help.close(); // closed, not destroyed yet
-        ui::openHelp();
-        ui::openHelp();
-        ui::openMain();
+        QVERIFY(help->close()); // closed, not destroyed yet
+        program().openHelp();
+        program().openHelp();
+        program().openMain();
         QTest::qWait(0);
         QVERIFY(help.isNull());
         QCOMPARE(openWindows(), (QStringList{"CxC_Image", "Help", "Main"}));

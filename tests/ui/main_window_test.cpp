@@ -3,7 +3,7 @@
 #include "harness.hpp"
 
 #include <quorvant/record.hpp>
-#include <ui/forms.hpp>
+#include <ui/program.hpp>
 
 #include <QAction>
 #include <QApplication>
@@ -109,7 +109,7 @@ private slots:
     {
         QFETCH(QString, focus);
         QFETCH(Qt::KeyboardModifiers, modifiers);
-        ui::forms().record = calibration; // no warning box takes the activation from Main
+        program().record() = calibration; // no warning box takes the activation from Main
         // Each run changes a field, which is put back at once so that a second run shows too.
         int runs = 0;
         QObject scope;
@@ -157,7 +157,7 @@ private slots:
         QFETCH(QString, list);
         QFETCH(QString, mode);
         QFETCH(QString, result);
-        ui::forms().record = calibration;
+        program().record() = calibration;
         pick("Main", "Combo1", mode);
         QVERIFY(activate(window("Main")));
         type("Main", "Text1", "400000");
@@ -205,7 +205,7 @@ private slots:
         QFETCH(QString, result);
         QFETCH(QString, warning);
         QLocale::setDefault(result.contains(',') ? QLocale(QLocale::German) : QLocale::c());
-        ui::forms().record = warning == noRecord ? quorvant::CalibrationRecord() : calibration;
+        program().record() = warning == noRecord ? quorvant::CalibrationRecord() : calibration;
         pick("Main", "Combo1", mode);
         const bool c = mode == cxc;
         type("Main", "Text1", frequency.section(' ', 0, 0));

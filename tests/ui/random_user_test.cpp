@@ -5,7 +5,7 @@
 #include "harness.hpp"
 
 #include <quorvant/record.hpp>
-#include <ui/forms.hpp>
+#include <ui/program.hpp>
 
 #include <QApplication>
 #include <QComboBox>
@@ -181,14 +181,14 @@ class RandomUserTest : public harness::WindowTest {
         if (const bool on = window("Main")->isEnabled();
             on == (window("Cal_Lx") || window("Cal_Cx")))
             return "Main is enabled: " + QString::number(on);
-        if (!std::exchange(recordMayChange_, false) && !(ui::forms().record == record_))
+        if (!std::exchange(recordMayChange_, false) && !(program().record() == record_))
             return "the calibration record changed without Calculate";
-        record_ = ui::forms().record;
+        record_ = program().record();
         return {};
     }
 
 public:
-    RandomUserTest() : WindowTest(/*startMain=*/false) {}
+    RandomUserTest() : WindowTest(Start::Empty) {}
 
 private slots:
 
@@ -198,10 +198,10 @@ private slots:
         const quint64 more = qEnvironmentVariable("QUORVANT_RANDOM_SEED").toULongLong();
         for (const auto& [seed, locale] : // three seeds, the last with a decimal comma
              {std::pair{1ull, "C"}, std::pair{20240607ull, "C"}, std::pair{77ull, "de_DE"}}) {
-            resetProgram();
+            freshProgram();
             QLocale::setDefault(QLocale(locale));
             rng_.seed(seed + more);
-            record_ = ui::forms().record;
+            record_ = program().record();
             QVERIFY(startProgram());
             for (int i = 0; i < actions; ++i) {
                 step();

@@ -2,8 +2,6 @@
 #include <toolkit/controls.hpp>
 
 #include <toolkit/accessibility.hpp>
-
-#include <toolkit/geometry.hpp>
 #include <toolkit/text.hpp>
 
 #include <QCompleter>
@@ -13,10 +11,22 @@
 
 namespace toolkit {
 
-Label::Label(QWidget* parent) : QLabel(parent)
+Label::Label(QWidget* parent, const char* caption) : QLabel(parent)
 {
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setTextFormat(Qt::PlainText);
+    setCaption(QString::fromLatin1(caption));
+}
+
+Button::Button(QWidget* parent, const char* caption)
+    : QPushButton(QString::fromLatin1(caption), parent)
+{
+    setAutoDefault(false);
+}
+
+TextField::TextField(QWidget* parent, FieldInput input) : QLineEdit(parent)
+{
+    setReadOnly(input == FieldInput::DisplayOnly);
 }
 
 void Label::setCaption(const QString& caption)
@@ -91,12 +101,6 @@ void nameList(QComboBox* list, const QString& name)
     list->setAccessibleDescription(name);
 }
 
-void place(QWidget* widget, const char* name, int left, int top, int width, int height)
-{
-    widget->setObjectName(QString::fromLatin1(name));
-    widget->setGeometry(rectFromTwips(left, top, width, height));
-}
-
 void setTabOrder(std::initializer_list<QWidget*> order)
 {
     QWidget* previous = nullptr;
@@ -105,31 +109,6 @@ void setTabOrder(std::initializer_list<QWidget*> order)
             QWidget::setTabOrder(previous, widget);
         previous = widget;
     }
-}
-
-Label* makeLabel(QWidget* parent, const char* name, const char* caption, int left, int top,
-                 int width, int height)
-{
-    auto* label = new Label(parent);
-    label->setCaption(QString::fromLatin1(caption));
-    place(label, name, left, top, width, height);
-    return label;
-}
-
-QPushButton* makeButton(QWidget* parent, const char* name, const char* caption, int left, int top,
-                        int width, int height)
-{
-    auto* button = new QPushButton(QString::fromLatin1(caption), parent);
-    button->setAutoDefault(false);
-    place(button, name, left, top, width, height);
-    return button;
-}
-
-QLineEdit* makeTextField(QWidget* parent, FieldInput input)
-{
-    auto* field = new TextField(parent);
-    field->setReadOnly(input == FieldInput::DisplayOnly);
-    return field;
 }
 
 } // namespace toolkit

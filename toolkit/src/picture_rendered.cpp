@@ -1,5 +1,5 @@
 // Pictures and the scalable icon from the PNGs rendered at build time, where the build has no Qt
-// Svg (the Windows build): ":/rendered/NAME@SCALE.png", SCALE times the picture's own size.
+// Svg (the Windows build): each picture's renderings in a folder of their own, ":/rendered/NAME/".
 #include <toolkit/picture.hpp>
 
 #include <QDirIterator>
@@ -7,29 +7,22 @@
 #include <QImage>
 #include <QImageReader>
 #include <QList>
-#include <QMap>
 #include <QPaintDevice>
 #include <QPainter>
 #include <QPixmap>
 
+#include <algorithm>
 #include <memory>
 
 namespace toolkit {
 
 namespace {
-// The rendered files of a picture, by scale, smallest first.
-QMap<double, QString> renderedFiles(const QString& name)
+// The rendered files of a picture (":/cxc": the files of ":/rendered/cxc").
+QStringList renderedFiles(const QString& name)
 {
-    const QString base = QFileInfo(name).fileName() + QLatin1Char('@');
-    QMap<double, QString> files;
-    for (QDirIterator it(QStringLiteral(":/rendered")); it.hasNext();) {
-        const QFileInfo file(it.next());
-        const QString stem = file.completeBaseName();
-        bool ok = false;
-        const double scale = stem.startsWith(base) ? stem.mid(base.size()).toDouble(&ok) : 0;
-        if (ok && scale > 0)
-            files.insert(scale, file.filePath());
-    }
+    QStringList files;
+    for (QDirIterator it(QStringLiteral(":/rendered/") + QFileInfo(name).fileName()); it.hasNext();)
+        files << it.next();
     return files;
 }
 
@@ -47,12 +40,16 @@ struct Drawn {
 
 Picture::Picture(const QString& name)
 {
-    // Only the sizes are read here; a rendering is decoded when it is drawn.
+    // Only the sizes are read here, from the files' headers; a rendering is decoded when it is
+    // drawn. Smallest first: the smallest is the picture at its own size.
     QList<Rendering> renderings;
-    const QMap<double, QString> files = renderedFiles(name);
-    for (const QString& file : files)
+    for (const QString& file : renderedFiles(name))
         renderings.append({file, QImageReader(file).size()});
-    size_ = QImageReader(files.value(1.0)).size();
+    std::sort(renderings.begin(), renderings.end(), [](const Rendering& a, const Rendering& b) {
+        return a.size.width() < b.size.width();
+    });
+    if (!renderings.isEmpty())
+        size_ = renderings.first().size;
     auto drawn = std::make_shared<Drawn>();
     draw_ = [renderings, drawn](QPainter* painter, const QRectF& target) {
         if (renderings.isEmpty())

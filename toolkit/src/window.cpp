@@ -1,6 +1,7 @@
 // Window styles, placement and close requests.
 #include <toolkit/window.hpp>
 
+#include <toolkit/desktop.hpp>
 #include <toolkit/geometry.hpp>
 #include <toolkit/platform.hpp>
 
@@ -8,6 +9,7 @@
 #include <QGuiApplication>
 #include <QMenuBar>
 #include <QScreen>
+#include <QVBoxLayout>
 
 namespace toolkit {
 
@@ -31,20 +33,23 @@ Qt::WindowFlags flagsFor(Style style)
 }
 } // namespace
 
-Window::Window(const QString& caption, QSize clientTwips, Style style, MenuBar menuBar)
-    : QWidget(nullptr, flagsFor(style)), style_(style)
+Window::Window(Desktop& desktop, const QString& caption, QSize clientTwips, Style style)
+    : QWidget(nullptr, flagsFor(style)), desktop_(desktop), style_(style)
 {
     // No parent: a window parented to the main window would be disabled together with it.
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(caption);
+    desktop.track(this);
 
-    if (menuBar == MenuBar::Present) {
-        menuBar_ = new QMenuBar(this);
-        menuBar_->setNativeMenuBar(false);
-    }
+    // The window is exactly its client area and, once it has one, the menu bar above it.
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
     client_ = new QWidget(this);
-    client_->resize(sizeFromTwips(clientTwips.width(), clientTwips.height()));
-    layOut();
+    client_->setFixedSize(sizeFromTwips(clientTwips));
+    layout->addWidget(client_);
+    layout->activate();
     // An owned window has no task-bar entry to bring it back from, and its owner waits for it.
     if (style == Style::Owned)
         comeBackWhenMinimised(this);
@@ -52,19 +57,15 @@ Window::Window(const QString& caption, QSize clientTwips, Style style, MenuBar m
 
 QAction* Window::addMenuItem(const QString& caption)
 {
+    if (!menuBar_) {
+        menuBar_ = new QMenuBar(this);
+        menuBar_->setNativeMenuBar(false);
+        layout()->setMenuBar(menuBar_);
+    }
     QAction* action = menuBar_->addAction(caption);
-    layOut();
+    // Placed now, not at the first show: the client area's screen position depends on it.
+    layout()->activate();
     return action;
-}
-
-void Window::layOut()
-{
-    const QSize clientSize = client_->size();
-    const int menuHeight = menuBar_ ? menuBar_->sizeHint().height() : 0;
-    if (menuBar_)
-        menuBar_->setGeometry(0, 0, clientSize.width(), menuHeight);
-    client_->move(0, menuHeight);
-    setFixedSize(clientSize.width(), clientSize.height() + menuHeight);
 }
 
 void Window::placeClientAt(int leftTwips, int topTwips)
@@ -86,7 +87,7 @@ void Window::showNonModal()
         shownOnce_ = true;
         if (style_ == Style::Plain || style_ == Style::Owned) {
             winId();
-            skipTaskBar(this);
+            desktop_.skipTaskBar(this);
         }
         if (style_ == Style::Owned && owner_)
             keepAbove(this, owner_);

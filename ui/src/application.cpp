@@ -1,14 +1,12 @@
 // Application-wide settings and the program's life.
 #include <ui/application.hpp>
 
-#include <ui/forms.hpp>
 #include <ui/main_window.hpp>
+#include <ui/program.hpp>
 
 #include <toolkit/accessibility.hpp>
 #include <toolkit/picture.hpp>
 #include <toolkit/platform.hpp>
-#include <toolkit/registry.hpp>
-#include <toolkit/termination.hpp>
 
 #include <QApplication>
 #include <QFont>
@@ -73,9 +71,15 @@ int run(int argc, char* argv[], const std::function<void()>& started)
     toolkit::choosePlatform();
     QApplication app(argc, argv);
     setUpApplication();
-    connectLifetime(app);
-    openMain();
-    if (QWidget* main = forms().main.get())
+    // Gone before the application, with every window that is still open.
+    Program program;
+    // Qt 6 does not count a window with a transient parent towards quitOnLastWindowClosed: here
+    // the calibration windows, owned by Main, and on Windows the picture windows under their
+    // hidden owner. The program counts every open window and ends with the last.
+    QApplication::setQuitOnLastWindowClosed(false);
+    QObject::connect(&program, &Program::lastWindowClosed, &app, &QApplication::quit);
+    program.openMain();
+    if (QWidget* main = program.mainWindow())
         new ScalableIconAfterFirstPaint(main);
     if (started)
         started();
@@ -97,18 +101,5 @@ void setUpApplication()
 
     toolkit::installAccessibility();
 }
-
-void connectLifetime(QApplication& app)
-{
-    // Qt 6 does not count a window with a transient parent towards quitOnLastWindowClosed: here
-    // the calibration windows, owned by Main, and on Windows the picture windows under their
-    // hidden owner. The registry counts every open window and ends the program with the last.
-    QApplication::setQuitOnLastWindowClosed(false);
-    QObject::connect(&toolkit::Registry::instance(), &toolkit::Registry::lastWindowClosed, &app,
-                     &QApplication::quit);
-    toolkit::onTerminationRequest(closeAllForTermination);
-}
-
-void closeAllForTermination() { forms().closeAll(toolkit::CloseReason::FromTaskManager); }
 
 } // namespace ui

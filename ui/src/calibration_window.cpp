@@ -15,9 +15,14 @@ namespace ui {
 
 using quorvant::CalibrationMethod;
 using quorvant::UnitKind;
-using toolkit::makeButton;
-using toolkit::makeLabel;
-using toolkit::place;
+using toolkit::Button;
+using toolkit::ComboBox;
+using toolkit::FieldInput;
+using toolkit::Frame;
+using toolkit::Label;
+using toolkit::ListInput;
+using toolkit::make;
+using toolkit::TextField;
 
 namespace {
 QString caption(CalibrationMethod method)
@@ -38,9 +43,10 @@ UnitKind referenceKind(CalibrationMethod method)
 }
 } // namespace
 
-CalibrationWindow::CalibrationWindow(CalibrationMethod method, quorvant::CalibrationRecord& record,
-                                     QWidget* owner)
-    : Window(caption(method), {7590, 4125}, toolkit::Style::Owned), method_(method), record_(record)
+CalibrationWindow::CalibrationWindow(toolkit::Desktop& desktop, CalibrationMethod method,
+                                     quorvant::CalibrationRecord& record, QWidget* owner)
+    : Window(desktop, caption(method), {7590, 4125}, toolkit::Style::Owned), method_(method),
+      record_(record)
 {
     setObjectName(series(method) ? QStringLiteral("Cal_Lx") : QStringLiteral("Cal_Cx"));
     setOwner(owner);
@@ -54,46 +60,36 @@ CalibrationWindow::CalibrationWindow(CalibrationMethod method, quorvant::Calibra
 void CalibrationWindow::buildControls()
 {
     QWidget* w = client();
-    Frame1 = new toolkit::Frame(w);
-    place(Frame1, "Frame1", 120, 0, 7335, 3975);
+    Frame1 = make<Frame>(w, "Frame1", {120, 0, 7335, 3975});
     QWidget* f = Frame1;
 
-    Label1 = makeLabel(f, "Label1", "Enter Freq 1", 120, 360, 975, 375);
-    Combo1 =
-        new toolkit::ComboBox(f, unitList(UnitKind::Frequency), toolkit::ListInput::ChooseOnly);
-    place(Combo1, "Combo1", 2400, 240, 975, 315);
-    Label2 = makeLabel(f, "Label2", "Enter Freq 2", 3840, 360, 975, 255);
-    Combo2 =
-        new toolkit::ComboBox(f, unitList(UnitKind::Frequency), toolkit::ListInput::ChooseOnly);
-    place(Combo2, "Combo2", 6120, 240, 975, 315);
-    Label3 = makeLabel(f, "Label3", series(method_) ? "Enter L0" : "Enter C0", 120, 1200, 855, 255);
-    Text6 = toolkit::makeTextField(f);
-    place(Text6, "Text6", 1200, 1080, 1095, 315);
-    Combo6 =
-        new toolkit::ComboBox(f, unitList(referenceKind(method_)), toolkit::ListInput::ChooseOnly);
-    place(Combo6, "Combo6", 2400, 1080, 975, 315);
-    Label4 = makeLabel(f, "Label4", "C1 Value", 120, 2640, 855, 375);
-    Combo4 =
-        new toolkit::ComboBox(f, unitList(UnitKind::Capacitance), toolkit::ListInput::ChooseOnly);
-    place(Combo4, "Combo4", 2280, 2520, 975, 315);
-    Label5 = makeLabel(f, "Label5", "L1+Ls Value", 3720, 2640, 975, 255);
-    Text5 = toolkit::makeTextField(f, toolkit::FieldInput::DisplayOnly);
-    place(Text5, "Text5", 4800, 2520, 1095, 315);
+    Label1 = make<Label>(f, "Label1", {120, 360, 975, 375}, "Enter Freq 1");
+    Combo1 = make<ComboBox>(f, "Combo1", {2400, 240, 975, 315}, unitList(UnitKind::Frequency),
+                            ListInput::ChooseOnly);
+    Label2 = make<Label>(f, "Label2", {3840, 360, 975, 255}, "Enter Freq 2");
+    Combo2 = make<ComboBox>(f, "Combo2", {6120, 240, 975, 315}, unitList(UnitKind::Frequency),
+                            ListInput::ChooseOnly);
+    Label3 =
+        make<Label>(f, "Label3", {120, 1200, 855, 255}, series(method_) ? "Enter L0" : "Enter C0");
+    Text6 = make<TextField>(f, "Text6", {1200, 1080, 1095, 315});
+    Combo6 = make<ComboBox>(f, "Combo6", {2400, 1080, 975, 315}, unitList(referenceKind(method_)),
+                            ListInput::ChooseOnly);
+    Label4 = make<Label>(f, "Label4", {120, 2640, 855, 375}, "C1 Value");
+    Combo4 = make<ComboBox>(f, "Combo4", {2280, 2520, 975, 315}, unitList(UnitKind::Capacitance),
+                            ListInput::ChooseOnly);
+    Label5 = make<Label>(f, "Label5", {3720, 2640, 975, 255}, "L1+Ls Value");
+    Text5 = make<TextField>(f, "Text5", {4800, 2520, 1095, 315}, FieldInput::DisplayOnly);
     // The one list whose text may be typed: a typed unit that is no item leaves Text5 as it is.
-    Combo5 =
-        new toolkit::ComboBox(f, unitList(UnitKind::Inductance), toolkit::ListInput::ChooseOrType);
-    place(Combo5, "Combo5", 6120, 2520, 975, 315);
-    Command1 = makeButton(f, "Command1", "Calculate", 480, 3360, 1335, 375);
-    Command2 = makeButton(f, "Command2", "Reset", 3000, 3360, 1335, 375);
-    Command3 = makeButton(f, "Command3", "Return", 5400, 3360, 1335, 375);
+    Combo5 = make<ComboBox>(f, "Combo5", {6120, 2520, 975, 315}, unitList(UnitKind::Inductance),
+                            ListInput::ChooseOrType);
+    Command1 = make<Button>(f, "Command1", {480, 3360, 1335, 375}, "Calculate");
+    Command2 = make<Button>(f, "Command2", {3000, 3360, 1335, 375}, "Reset");
+    Command3 = make<Button>(f, "Command3", {5400, 3360, 1335, 375}, "Return");
 
     // These three lie on the window itself, in front of the frame.
-    Text1 = toolkit::makeTextField(w);
-    place(Text1, "Text1", 1320, 240, 1095, 315);
-    Text2 = toolkit::makeTextField(w);
-    place(Text2, "Text2", 5040, 240, 1095, 315);
-    Text4 = toolkit::makeTextField(w, toolkit::FieldInput::DisplayOnly);
-    place(Text4, "Text4", 1080, 2520, 1095, 315);
+    Text1 = make<TextField>(w, "Text1", {1320, 240, 1095, 315});
+    Text2 = make<TextField>(w, "Text2", {5040, 240, 1095, 315});
+    Text4 = make<TextField>(w, "Text4", {1080, 2520, 1095, 315}, FieldInput::DisplayOnly);
     for (QWidget* front : {Text1, Text2, Text4})
         front->raise();
 

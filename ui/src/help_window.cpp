@@ -7,14 +7,13 @@
 
 namespace ui {
 
-HelpWindow::HelpWindow()
-    : Window(QStringLiteral("About  -   Quorvant ") + authorTag, {4935, 2385},
+HelpWindow::HelpWindow(toolkit::Desktop& desktop)
+    : Window(desktop, QStringLiteral("About  -   Quorvant ") + authorTag, {4935, 2385},
              toolkit::Style::Dialog)
 {
     setObjectName(QStringLiteral("Help"));
-    auto* frame = new toolkit::Frame(client());
-    toolkit::place(frame, "Frame1", 120, 0, 4695, 2295);
-    Label1 = toolkit::makeLabel(frame, "Label1", "Label1", 1080, 480, 3015, 1575);
+    auto* frame = toolkit::make<toolkit::Frame>(client(), "Frame1", {120, 0, 4695, 2295});
+    Label1 = toolkit::make<toolkit::Label>(frame, "Label1", {1080, 480, 3015, 1575}, "Label1");
 }
 
 void HelpWindow::startUp() { form_load(); }

@@ -19,9 +19,14 @@ namespace ui {
 
 using quorvant::Mode;
 using quorvant::UnitKind;
-using toolkit::makeButton;
-using toolkit::makeLabel;
-using toolkit::place;
+using toolkit::Button;
+using toolkit::ComboBox;
+using toolkit::FieldInput;
+using toolkit::Frame;
+using toolkit::Label;
+using toolkit::ListInput;
+using toolkit::make;
+using toolkit::TextField;
 
 namespace {
 QString modeText(Mode mode) { return toolkit::qtText(quorvant::modeName(mode)); }
@@ -34,16 +39,15 @@ QString caption()
 
 } // namespace
 
-MainWindow::MainWindow(const quorvant::CalibrationRecord& record)
-    : Window(caption(), {7695, 4815}, toolkit::Style::Main, toolkit::MenuBar::Present),
-      record_(record)
+MainWindow::MainWindow(toolkit::Desktop& desktop, const quorvant::CalibrationRecord& record)
+    : Window(desktop, caption(), {7695, 4815}, toolkit::Style::Main), record_(record)
 {
     setObjectName(QStringLiteral("Main"));
     buildControls();
     nameForScreenReaders();
     orderTabs();
 
-    connect(Combo1, &toolkit::ComboBox::clicked, this, &MainWindow::Combo1_Click);
+    connect(Combo1, &ComboBox::clicked, this, &MainWindow::Combo1_Click);
     connect(Command1, &QPushButton::clicked, this, &MainWindow::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &MainWindow::Command2_Click);
     connect(Command3, &QPushButton::clicked, this, &MainWindow::Command3_Click);
@@ -56,57 +60,45 @@ void MainWindow::buildControls()
     MnuAbout = addMenuItem(QStringLiteral("&About"));
     MnuAbout->setObjectName(QStringLiteral("MnuAbout"));
 
-    Frame1 = new toolkit::Frame(client());
-    place(Frame1, "Frame1", 120, 0, 7455, 4695);
+    Frame1 = make<Frame>(client(), "Frame1", {120, 0, 7455, 4695});
     QWidget* f = Frame1;
 
-    Label10 = makeLabel(f, "Label10", "Select Mode", 1320, 480, 1095, 255);
+    Label10 = make<Label>(f, "Label10", {1320, 480, 1095, 255}, "Select Mode");
     QStringList modes;
     for (Mode mode : quorvant::modes)
         modes << modeText(mode);
-    Combo1 = new toolkit::ComboBox(f, modes, toolkit::ListInput::ChooseOnly);
-    place(Combo1, "Combo1", 2760, 480, 2655, 315);
+    Combo1 = make<ComboBox>(f, "Combo1", {2760, 480, 2655, 315}, modes, ListInput::ChooseOnly);
 
-    Label1 = makeLabel(f, "Label1", "Enter Freq", 480, 1440, 855, 315);
-    Text1 = toolkit::makeTextField(f);
-    place(Text1, "Text1", 1560, 1440, 1335, 315);
-    Combo2 =
-        new toolkit::ComboBox(f, unitList(UnitKind::Frequency), toolkit::ListInput::ChooseOnly);
-    place(Combo2, "Combo2", 3240, 1440, 975, 315);
-    Label11 = makeLabel(f, "Label11", "Stray Inductance (nH)", 4680, 1440, 1695, 255);
-    Text7 = toolkit::makeTextField(f);
-    place(Text7, "Text7", 6360, 1440, 495, 285);
+    Label1 = make<Label>(f, "Label1", {480, 1440, 855, 315}, "Enter Freq");
+    Text1 = make<TextField>(f, "Text1", {1560, 1440, 1335, 315});
+    Combo2 = make<ComboBox>(f, "Combo2", {3240, 1440, 975, 315}, unitList(UnitKind::Frequency),
+                            ListInput::ChooseOnly);
+    Label11 = make<Label>(f, "Label11", {4680, 1440, 1695, 255}, "Stray Inductance (nH)");
+    Text7 = make<TextField>(f, "Text7", {6360, 1440, 495, 285});
 
-    Label3 = makeLabel(f, "Label3", "Lx Value", 480, 2640, 855, 315);
-    Text2 = toolkit::makeTextField(f, toolkit::FieldInput::DisplayOnly);
-    place(Text2, "Text2", 1560, 2640, 1335, 315);
-    Combo3 =
-        new toolkit::ComboBox(f, unitList(UnitKind::Inductance), toolkit::ListInput::ChooseOnly);
-    place(Combo3, "Combo3", 3240, 2640, 975, 315);
+    Label3 = make<Label>(f, "Label3", {480, 2640, 855, 315}, "Lx Value");
+    Text2 = make<TextField>(f, "Text2", {1560, 2640, 1335, 315}, FieldInput::DisplayOnly);
+    Combo3 = make<ComboBox>(f, "Combo3", {3240, 2640, 975, 315}, unitList(UnitKind::Inductance),
+                            ListInput::ChooseOnly);
 
-    Label4 = makeLabel(f, "Label4", "Cx Value", 480, 3240, 855, 315);
-    Text4 = toolkit::makeTextField(f, toolkit::FieldInput::DisplayOnly);
-    place(Text4, "Text4", 1560, 3120, 1335, 315);
-    Combo4 =
-        new toolkit::ComboBox(f, unitList(UnitKind::Capacitance), toolkit::ListInput::ChooseOnly);
-    place(Combo4, "Combo4", 3240, 3120, 975, 315);
+    Label4 = make<Label>(f, "Label4", {480, 3240, 855, 315}, "Cx Value");
+    Text4 = make<TextField>(f, "Text4", {1560, 3120, 1335, 315}, FieldInput::DisplayOnly);
+    Combo4 = make<ComboBox>(f, "Combo4", {3240, 3120, 975, 315}, unitList(UnitKind::Capacitance),
+                            ListInput::ChooseOnly);
 
-    Label2 = makeLabel(f, "Label2", "F1", 5520, 2520, 255, 255);
-    Text3 = toolkit::makeTextField(f, toolkit::FieldInput::DisplayOnly);
-    place(Text3, "Text3", 5880, 2520, 735, 285);
-    Label5 = makeLabel(f, "Label5", "KHz", 6720, 2520, 375, 255);
-    Label9 = makeLabel(f, "Label9", "C1", 5520, 2880, 255, 255);
-    Text5 = toolkit::makeTextField(f, toolkit::FieldInput::DisplayOnly);
-    place(Text5, "Text5", 5880, 2880, 735, 285);
-    Label7 = makeLabel(f, "Label7", "pF", 6720, 2880, 375, 255);
-    Label8 = makeLabel(f, "Label8", "L1", 5520, 3240, 255, 255);
-    Text6 = toolkit::makeTextField(f, toolkit::FieldInput::DisplayOnly);
-    place(Text6, "Text6", 5880, 3240, 735, 285);
-    Label6 = makeLabel(f, "Label6", "uH", 6720, 3240, 375, 255);
+    Label2 = make<Label>(f, "Label2", {5520, 2520, 255, 255}, "F1");
+    Text3 = make<TextField>(f, "Text3", {5880, 2520, 735, 285}, FieldInput::DisplayOnly);
+    Label5 = make<Label>(f, "Label5", {6720, 2520, 375, 255}, "KHz");
+    Label9 = make<Label>(f, "Label9", {5520, 2880, 255, 255}, "C1");
+    Text5 = make<TextField>(f, "Text5", {5880, 2880, 735, 285}, FieldInput::DisplayOnly);
+    Label7 = make<Label>(f, "Label7", {6720, 2880, 375, 255}, "pF");
+    Label8 = make<Label>(f, "Label8", {5520, 3240, 255, 255}, "L1");
+    Text6 = make<TextField>(f, "Text6", {5880, 3240, 735, 285}, FieldInput::DisplayOnly);
+    Label6 = make<Label>(f, "Label6", {6720, 3240, 375, 255}, "uH");
 
-    Command3 = makeButton(f, "Command3", "Calibrate", 480, 4080, 1335, 375);
-    Command2 = makeButton(f, "Command2", "Reset (F5)", 3000, 4080, 1335, 375);
-    Command1 = makeButton(f, "Command1", "Calculate (F1)", 5640, 4080, 1335, 375);
+    Command3 = make<Button>(f, "Command3", {480, 4080, 1335, 375}, "Calibrate");
+    Command2 = make<Button>(f, "Command2", {3000, 4080, 1335, 375}, "Reset (F5)");
+    Command1 = make<Button>(f, "Command1", {5640, 4080, 1335, 375}, "Calculate (F1)");
 }
 
 void MainWindow::nameForScreenReaders()
@@ -209,7 +201,7 @@ void MainWindow::Command1_Click()
         return; // the result's list shows none of its units: the field keeps its text
     QLineEdit* field = inductance ? Text2 : Text4;
     field->setText(toolkit::qtText(*result.text));
-    const toolkit::Label* label = inductance ? Label3 : Label4;
+    const Label* label = inductance ? Label3 : Label4;
     toolkit::announce(this, spokenResult(label, field, unitList));
 }
 

@@ -39,17 +39,18 @@ const Layout& layoutOf(quorvant::Mode mode)
 }
 } // namespace
 
-PictureWindow::PictureWindow(quorvant::Mode mode)
-    : Window(toolkit::qtText(quorvant::modeName(mode)),
+PictureWindow::PictureWindow(toolkit::Desktop& desktop, quorvant::Mode mode)
+    : Window(desktop, toolkit::qtText(quorvant::modeName(mode)),
              {layoutOf(mode).clientWidth, layoutOf(mode).clientHeight}, toolkit::Style::Plain),
       mode_(mode)
 {
     const Layout& layout = layoutOf(mode);
     setObjectName(QString::fromLatin1(layout.name));
-    auto* frame = new toolkit::Frame(client());
-    toolkit::place(frame, "Frame1", 120, 120, layout.frameWidth, layout.frameHeight);
-    auto* image = new toolkit::ImageArea(frame, QString::fromLatin1(layout.resource));
-    toolkit::place(image, "Image1", 120, 240, layout.imageWidth, layout.imageHeight);
+    auto* frame = toolkit::make<toolkit::Frame>(client(), "Frame1",
+                                                {120, 120, layout.frameWidth, layout.frameHeight});
+    auto* image = toolkit::make<toolkit::ImageArea>(
+        frame, "Image1", {120, 240, layout.imageWidth, layout.imageHeight},
+        QString::fromLatin1(layout.resource));
     image->setAccessibleName(QStringLiteral("Wiring diagram"));
     image->setAccessibleDescription(QString::fromLatin1(layout.wiring));
 }

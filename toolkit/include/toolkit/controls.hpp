@@ -1,4 +1,5 @@
-// The controls the windows are built from, named and placed in twips.
+// The controls the windows are built from, and the one way they are made: named and placed in
+// twips by make<>().
 #pragma once
 
 #include <QComboBox>
@@ -8,9 +9,11 @@
 #include <QPushButton>
 #include <QStringList>
 
+#include <toolkit/geometry.hpp>
 #include <toolkit/picture.hpp>
 
 #include <initializer_list>
+#include <utility>
 
 namespace toolkit {
 
@@ -20,7 +23,7 @@ class Label : public QLabel {
     Q_DISABLE_COPY(Label)
 
 public:
-    explicit Label(QWidget* parent);
+    Label(QWidget* parent, const char* caption);
     void setCaption(const QString& caption);
     QString caption() const { return caption_; }
 
@@ -28,15 +31,28 @@ private:
     QString caption_;
 };
 
-// A single-line text field. Reached by Tab it selects its text, as any text field does, but only
-// once its focus has been announced: a screen reader that hears of the selection first takes the
-// field as already focused and never says which field it is.
+// A push button. No button of the program is a default button: Enter in a field presses none.
+class Button : public QPushButton {
+    Q_OBJECT
+    Q_DISABLE_COPY(Button)
+
+public:
+    Button(QWidget* parent, const char* caption);
+};
+
+// Whether the user types into a text field, or it only shows what the program writes.
+enum class FieldInput { Typed, DisplayOnly };
+
+// A single-line text field; a display-only one is written by the program and read-only for the
+// user, but still reachable by the keyboard. Reached by Tab it selects its text, as any text field
+// does, but only once its focus has been announced: a screen reader that hears of the selection
+// first takes the field as already focused and never says which field it is.
 class TextField : public QLineEdit {
     Q_OBJECT
     Q_DISABLE_COPY(TextField)
 
 public:
-    explicit TextField(QWidget* parent) : QLineEdit(parent) {}
+    explicit TextField(QWidget* parent, FieldInput input = FieldInput::Typed);
 
 protected:
     void focusInEvent(QFocusEvent* event) override;
@@ -44,9 +60,6 @@ protected:
 
 // Whether the user may type into a list as well as choose one of its items.
 enum class ListInput { ChooseOnly, ChooseOrType };
-
-// Whether the user types into a text field, or it only shows what the program writes.
-enum class FieldInput { Typed, DisplayOnly };
 
 // A drop-down list. clicked() is its click event: raised by the user's choice, also of the item
 // already shown, and by selecting an item from code.
@@ -92,22 +105,18 @@ private:
 // words go into the description as well.
 void nameList(QComboBox* list, const QString& name);
 
-// Names the widget and places it at (left, top, width, height) in twips inside its parent.
-void place(QWidget* widget, const char* name, int left, int top, int width, int height);
-
 // The Tab key's order through a window's controls, first to last.
 void setTabOrder(std::initializer_list<QWidget*> order);
 
-// A named label with its caption, placed in twips.
-Label* makeLabel(QWidget* parent, const char* name, const char* caption, int left, int top,
-                 int width, int height);
-
-// A named push button, placed in twips. No button of the program is a default button.
-QPushButton* makeButton(QWidget* parent, const char* name, const char* caption, int left, int top,
-                        int width, int height);
-
-// A single-line text field; a display-only one is written by the program and read-only for the
-// user, but still reachable by the keyboard.
-QLineEdit* makeTextField(QWidget* parent, FieldInput input = FieldInput::Typed);
+// Makes a control of type C, giving `args` to its constructor after the parent, names it and
+// places it at `at` inside its parent.
+template <class C, class... Args>
+C* make(QWidget* parent, const char* name, Twips at, Args&&... args)
+{
+    auto* control = new C(parent, std::forward<Args>(args)...);
+    control->setObjectName(QString::fromLatin1(name));
+    control->setGeometry(at.inPixels());
+    return control;
+}
 
 } // namespace toolkit

@@ -10,11 +10,12 @@ inline constexpr int twipsPerPixel = 15;
 
 constexpr int px(int twips) { return twips / twipsPerPixel; }
 
-constexpr QRect rectFromTwips(int left, int top, int width, int height)
-{
-    return {px(left), px(top), px(width), px(height)};
-}
+// A control's rectangle inside its parent.
+struct Twips {
+    int left, top, width, height;
+    constexpr QRect inPixels() const { return {px(left), px(top), px(width), px(height)}; }
+};
 
-constexpr QSize sizeFromTwips(int width, int height) { return {px(width), px(height)}; }
+constexpr QSize sizeFromTwips(QSize twips) { return {px(twips.width()), px(twips.height())}; }
 
 } // namespace toolkit

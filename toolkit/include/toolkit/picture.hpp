@@ -15,7 +15,7 @@ class QRectF;
 namespace toolkit {
 
 // One picture of the resources, named without its extension (":/cxc"): drawn from ":/cxc.svg",
-// or from the rendered ":/rendered/cxc@SCALE.png" that best fits the screen it is drawn on.
+// or from the rendering of ":/rendered/cxc/" that best fits the screen it is drawn on.
 class Picture {
 public:
     explicit Picture(const QString& name);

@@ -21,14 +21,9 @@ std::optional<QByteArray> preferredPlatform(const std::function<QByteArray(const
 // Sets QT_QPA_PLATFORM as preferredPlatform() says for the process's own environment.
 void choosePlatform();
 
-// The small dialog font the windows were laid out for, at `pointSize`: on Windows its classic
-// dialog font (Microsoft Sans Serif), and Liberation Sans, of the same metrics as Arial,
-// elsewhere.
+// The small dialog font the windows were laid out for, at `pointSize`: Windows's classic dialog
+// font (Microsoft Sans Serif) where it is installed, else Liberation Sans.
 QFont dialogFont(qreal pointSize);
-
-// Keeps a window out of the task bar (and on X11 the pager). Call after winId() and before the
-// first show; does nothing where the platform has no such state.
-void skipTaskBar(QWidget* window);
 
 // Makes a window stay above `owner` (its transient parent) without being its child, so that it
 // is not disabled with it. Call before the first show.

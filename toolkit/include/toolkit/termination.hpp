@@ -2,11 +2,14 @@
 // thread, so that the program closes its windows in order instead of being cut off.
 #pragma once
 
+#include <QObject>
+
 #include <functional>
 
 namespace toolkit {
 
-// Installs the handler; `onRequest` runs in the event loop after each request.
-void onTerminationRequest(std::function<void()> onRequest);
+// `onRequest` runs in the event loop after each request, for as long as `owner` lives. Only one
+// owner at a time: the pair of sockets the requests come through has one reader.
+void onTerminationRequest(QObject* owner, std::function<void()> onRequest);
 
 } // namespace toolkit

@@ -12,6 +12,8 @@ class QMenuBar;
 
 namespace toolkit {
 
+class Desktop;
+
 // Why a window is asked to close, numbered as the desktop numbers them.
 enum class CloseReason {
     FromUser = 0,        // close box, system menu, window manager's close (Alt+F4)
@@ -33,16 +35,14 @@ enum class Style {
     Owned,
 };
 
-// Whether a window has a menu bar above its client area.
-enum class MenuBar { None, Present };
-
 class Window : public QWidget {
     Q_OBJECT
     Q_DISABLE_COPY(Window)
 
 public:
-    // `clientTwips` is the client area below the menu bar, if the window has one.
-    Window(const QString& caption, QSize clientTwips, Style style, MenuBar menuBar = MenuBar::None);
+    // `clientTwips` is the client area below the menu bar, if the window has one. The window
+    // counts as open on `desktop` from here until it is destroyed.
+    Window(Desktop& desktop, const QString& caption, QSize clientTwips, Style style);
 
     // Runs the window's start-up handler. Called once, right after construction, by
     // SingleInstance::open.
@@ -52,7 +52,8 @@ public:
 
     // The area the controls are placed in (below the menu bar).
     QWidget* client() const { return client_; }
-    // A menu bar item without sub-items; the client area moves down below the menu bar.
+    // A menu bar item without sub-items. The menu bar is made with the first item, and the
+    // window grows by its height above the client area.
     QAction* addMenuItem(const QString& caption);
 
     // The window an Owned window stays above; set before it is first shown.
@@ -84,8 +85,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void layOut();
-
+    Desktop& desktop_;
     Style style_;
     QMenuBar* menuBar_ = nullptr;
     QWidget* client_ = nullptr;

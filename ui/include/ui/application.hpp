@@ -4,8 +4,6 @@
 
 #include <functional>
 
-class QApplication;
-
 namespace ui {
 
 // Runs the program: chooses the platform, creates the application with its settings, opens Main
@@ -19,12 +17,5 @@ void setUpApplication();
 // Adds the scalable icon to the 32-pixel one every window has from the start; run() does it once
 // Main has been painted.
 void addScalableIcon();
-
-// The program ends when its last window is closed, whatever kind of window it is, and a
-// termination request closes the windows in order.
-void connectLifetime(QApplication& app);
-
-// Closes Main as a termination request does, then every other open window.
-void closeAllForTermination();
 
 } // namespace ui

@@ -22,8 +22,8 @@ class CalibrationWindow : public toolkit::Window {
 
 public:
     // Writes `record` on "Calculate"; stays above `owner`, the main window, which waits for it.
-    CalibrationWindow(quorvant::CalibrationMethod method, quorvant::CalibrationRecord& record,
-                      QWidget* owner);
+    CalibrationWindow(toolkit::Desktop& desktop, quorvant::CalibrationMethod method,
+                      quorvant::CalibrationRecord& record, QWidget* owner);
     void startUp() override;
 
 signals:

@@ -14,7 +14,7 @@ class HelpWindow : public toolkit::Window {
     Q_DISABLE_COPY(HelpWindow)
 
 public:
-    HelpWindow();
+    explicit HelpWindow(toolkit::Desktop& desktop);
     void startUp() override;
 
     // The seven lines, separated by a carriage return alone.

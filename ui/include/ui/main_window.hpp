@@ -24,7 +24,7 @@ class MainWindow : public toolkit::Window {
 
 public:
     // Reads C1 and L1 from `record` for every measurement; never writes it.
-    explicit MainWindow(const quorvant::CalibrationRecord& record);
+    MainWindow(toolkit::Desktop& desktop, const quorvant::CalibrationRecord& record);
     void startUp() override;
 
     // What a calibration window hands back on "Return".

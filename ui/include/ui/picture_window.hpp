@@ -12,7 +12,7 @@ class PictureWindow : public toolkit::Window {
 
 public:
     // The picture of how the part is wired for `mode`.
-    explicit PictureWindow(quorvant::Mode mode);
+    PictureWindow(toolkit::Desktop& desktop, quorvant::Mode mode);
     void startUp() override;
 
 private:

@@ -1,37 +1,24 @@
 // Single-instance windows: each window of the program exists at most once, is created by "open"
-// and destroyed by "close", and the program ends when the last of them is gone.
+// and destroyed by "close".
 #pragma once
 
 #include <toolkit/window.hpp>
 
-#include <QObject>
 #include <QPointer>
 
 #include <utility>
 
 namespace toolkit {
 
-// Counts the program's open windows, whatever their kind, and says when the last one is gone.
-class Registry : public QObject {
-    Q_OBJECT
-    Q_DISABLE_COPY(Registry)
-
-public:
-    static Registry& instance();
-
-    void track(Window* window);
-
-signals:
-    void lastWindowClosed();
-
-private:
-    Registry() = default;
-    int open_ = 0;
-};
-
-// The place of one window. The window's lifetime is the registry's business, not a parent's.
+// The place of one window. The window's lifetime is this place's business, not a parent's: the
+// window goes when it is closed, or at the latest with its place.
 template <class W> class SingleInstance {
+    Q_DISABLE_COPY(SingleInstance)
+
 public:
+    SingleInstance() = default;
+    ~SingleInstance() { delete window_.data(); }
+
     // If the window is not open: create it and run its start-up, which shows it. If it is open:
     // nothing, it is neither shown again, raised, moved nor reset.
     template <class... Args> void open(Args&&... args)
@@ -48,7 +35,6 @@ public:
         if (isOpen())
             return;
         window_ = new W(std::forward<Args>(args)...);
-        Registry::instance().track(window_);
         connect(window_.data());
         window_->startUp();
     }
