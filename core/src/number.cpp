@@ -1,6 +1,8 @@
 // Reading typed numbers (the leading-number rule) and writing results as text.
 #include "quorvant/number.hpp"
 
+#include "number_scan.hpp"
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -102,7 +104,7 @@ Scanned scanNumber(std::string_view s)
 
 } // namespace
 
-std::string acceptedPrefix(std::string_view text)
+std::string detail::acceptedPrefix(std::string_view text)
 {
     const std::string kept = withoutBlanks(text);
     return kept.substr(0, scanNumber(kept).length);

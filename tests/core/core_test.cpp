@@ -6,6 +6,8 @@
 #include <quorvant/number.hpp>
 #include <quorvant/units.hpp>
 
+#include "number_scan.hpp"
+
 #include <gtest/gtest.h>
 
 #include <clocale>
@@ -69,8 +71,17 @@ std::vector<NumberRow> numberRows()
         {"-1e-400", {}, -0.0, -1, "0"},
         {"1e-310", {}, 1e-310, -1, "9.99999999999997E-311"},
         {"1e99999999999999999999999", {}, INFINITY, -1, {}},
-        // Long digit strings: every digit counts.
+        // Long digit strings: every digit counts, and where the number lies beyond the double
+        // range, its leading digit decides between an infinity and zero.
         {"0." + zeros + "1e5001", {}, 1, -1, "1"},
+        {"0." + zeros + "1e4600", {}, 0, -1, "0"},
+        {"0." + zeros + "1e5400", {}, INFINITY, -1, {}},
+        {zeros + "1e-330", {}, 0, -1, "0"},
+        {"1" + zeros + "e-5400", {}, 0, -1, "0"},
+        {"1" + zeros + ".5e-4600", {}, INFINITY, -1, {}},
+        {"1e-99999999999999999999999", {}, 0, -1, "0"},
+        // No hexadecimal: "0x10" is 0 followed by what ends the number.
+        {"0x10", "0", 0, -1, "0"},
         {nines, {}, INFINITY, -1, {}},
         // 2^53 + 1 lies halfway between two doubles; a digit far behind the point decides upwards.
         {"9007199254740993." + zeros + "1", {}, 9007199254740994.0, -1, "9.00719925474099E+15"},
@@ -95,7 +106,7 @@ void checkNumbers()
 {
     for (const auto& r : numberRows()) {
         SCOPED_TRACE(r.text.substr(0, 40));
-        EXPECT_EQ(acceptedPrefix(r.text), r.prefix.value_or(r.text));
+        EXPECT_EQ(detail::acceptedPrefix(r.text), r.prefix.value_or(r.text));
         const double value = readNumber(r.text);
         EXPECT_TRUE(value == r.value && std::signbit(value) == std::signbit(r.value)) << value;
         EXPECT_EQ(r.decimals < 0 ? formatGeneral(value, r.separator)

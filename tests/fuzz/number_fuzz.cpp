@@ -17,6 +17,8 @@
 #include <quorvant/number.hpp>
 #include <quorvant/units.hpp>
 
+#include "number_scan.hpp"
+
 #include <algorithm>
 #include <cctype>
 #include <cmath>
@@ -95,7 +97,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const double read = readNumber(text);
     const Reference reference = referenceRead(text);
-    check(acceptedPrefix(text) == reference.prefix,
+    check(detail::acceptedPrefix(text) == reference.prefix,
           "acceptedPrefix differs from the reference reader's", text, read);
     check(std::memcmp(&read, &reference.value, sizeof read) == 0,
           "readNumber differs from the reference reader's value", text, read);

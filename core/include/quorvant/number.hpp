@@ -15,9 +15,6 @@ namespace quorvant {
 // as an infinity of its sign; one too small for a double reads as zero.
 double readNumber(std::string_view text);
 
-// The prefix (after blanks are dropped) that readNumber converts; empty when no digit was read.
-std::string acceptedPrefix(std::string_view text);
-
 // Rounds to `decimals` places, ties to the even digit, decided on the exact binary value.
 double roundHalfEven(double value, int decimals);
 
