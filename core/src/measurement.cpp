@@ -4,7 +4,7 @@
 #include "guards.hpp"
 #include "quorvant/number.hpp"
 
-#include <array>
+#include <iterator>
 
 namespace quorvant {
 
@@ -12,8 +12,28 @@ using detail::checkDivisor;
 using detail::keep;
 
 namespace {
-constexpr std::array<std::string_view, 3> modeNames{
-    "Cx Mode (Calculate C)", "Cx Mode (Calculate L)", "Lx Mode (Calculate L)"};
+struct ModeName {
+    Mode mode;
+    std::string_view name;
+};
+
+constexpr ModeName modeNames[] = {
+    {Mode::CxParallel, "Cx Mode (Calculate C)"},
+    {Mode::LxParallel, "Cx Mode (Calculate L)"},
+    {Mode::LxSeries, "Lx Mode (Calculate L)"},
+};
+
+// The names are looked up by the mode's place in `modes`: the two lists must stay in step.
+constexpr bool inStep()
+{
+    if (std::size(modeNames) != std::size(modes))
+        return false;
+    for (std::size_t i = 0; i < std::size(modes); ++i)
+        if (modeNames[i].mode != modes[i] || static_cast<std::size_t>(modes[i]) != i)
+            return false;
+    return true;
+}
+static_assert(inStep());
 
 // The unknown part in its working unit, or the code that stopped the calculation.
 struct Value {
@@ -69,7 +89,7 @@ Value compute(Mode mode, const MeasurementInput& in, double C1, double L1)
 }
 } // namespace
 
-std::string_view modeName(Mode mode) { return modeNames[static_cast<std::size_t>(mode)]; }
+std::string_view modeName(Mode mode) { return modeNames[static_cast<std::size_t>(mode)].name; }
 
 std::optional<Mode> parseMode(std::string_view text)
 {

@@ -4,6 +4,7 @@
 #include "quorvant/number.hpp"
 
 #include <algorithm>
+#include <iterator>
 
 namespace quorvant {
 
@@ -16,16 +17,27 @@ struct UnitInfo {
     // The unit is 10^exponent working units. Conversions divide or multiply by the power of ten,
     // never multiply by its reciprocal, which is not exact.
     int exponent;
-    int decimals; // shown results; frequencies are never shown
+    // The decimals of a result shown in the unit; a frequency is never shown.
+    std::optional<int> decimals;
 };
 
 constexpr UnitInfo units[] = {
-    {Unit::Hz, UnitKind::Frequency, "Hz", -6, 0},   {Unit::KHz, UnitKind::Frequency, "KHz", -3, 0},
-    {Unit::MHz, UnitKind::Frequency, "MHz", 0, 0},  {Unit::nH, UnitKind::Inductance, "nH", -3, 1},
+    {Unit::Hz, UnitKind::Frequency, "Hz", -6, {}},  {Unit::KHz, UnitKind::Frequency, "KHz", -3, {}},
+    {Unit::MHz, UnitKind::Frequency, "MHz", 0, {}}, {Unit::nH, UnitKind::Inductance, "nH", -3, 1},
     {Unit::uH, UnitKind::Inductance, "uH", 0, 3},   {Unit::mH, UnitKind::Inductance, "mH", 3, 6},
     {Unit::pF, UnitKind::Capacitance, "pF", -6, 1}, {Unit::nF, UnitKind::Capacitance, "nF", -3, 3},
     {Unit::uF, UnitKind::Capacitance, "uF", 0, 6},
 };
+
+// A unit is found by its place in the table.
+constexpr bool inStep()
+{
+    for (std::size_t i = 0; i < std::size(units); ++i)
+        if (static_cast<std::size_t>(units[i].unit) != i)
+            return false;
+    return true;
+}
+static_assert(inStep());
 
 constexpr std::array<std::string_view, 3> itemsOf(UnitKind kind)
 {
@@ -81,7 +93,10 @@ double fromWorkingUnit(double value, Unit unit)
 
 std::optional<std::string> resultText(double value, Unit unit, std::string_view decimalSeparator)
 {
-    return formatRounded(fromWorkingUnit(value, unit), info(unit).decimals, decimalSeparator);
+    const std::optional<int> decimals = info(unit).decimals;
+    if (!decimals)
+        return std::nullopt;
+    return formatRounded(fromWorkingUnit(value, unit), *decimals, decimalSeparator);
 }
 
 } // namespace quorvant

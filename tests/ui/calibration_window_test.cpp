@@ -1,6 +1,6 @@
 // Cal_Lx and Cal_Cx through their windows: what they show on opening, how Main is disabled while
 // one is open and always given back, a calibration handed to Main and measured with, a typed unit
-// of L1, Reset, and the warnings. Field texts are compared as "text|text|...".
+// of L1, Reset, and the warnings.
 #include "harness.hpp"
 
 #include <QComboBox>
@@ -30,14 +30,6 @@ static void calculate(const char* cal, const QString& readings)
     click(cal, "Command1");
 }
 
-static QString fields(const char* w, const QString& names)
-{
-    QStringList texts;
-    for (const QString& name : names.split('|'))
-        texts << text(w, name.toLatin1().constData());
-    return texts.join('|');
-}
-
 class CalibrationWindowTest : public harness::WindowTest {
     Q_OBJECT
 
@@ -57,20 +49,22 @@ private slots:
         QFETCH(QString, mode);
         QFETCH(QString, caption);
         QFETCH(bool, byReturn);
-        const QString all = "Text1|Text2|Text4|Text5|Text6|Combo1|Combo2|Combo4|Combo5|Combo6";
-        const QString empty = QString("|||||Hz|Hz|pF|uH|") + (mode == lx ? "uH" : "pF");
+        const QString all = "Text1 Text2 Text4 Text5 Text6 Combo1 Combo2 Combo4 Combo5 Combo6";
+        const QStringList empty{"",   "",   "",   "",   "",
+                                "Hz", "Hz", "pF", "uH", mode == lx ? "uH" : "pF"};
 
         const char* cal = calibrate(mode);
         QVERIFY(window(cal) && !window("Main")->isEnabled());
         QCOMPARE(window(cal)->windowTitle(), caption);
-        QCOMPARE(fields(cal, all), empty);
+        QCOMPARE(texts(cal, all), empty);
         type(cal, "Text1", "500");
         byReturn ? click(cal, "Command3") : void(window(cal)->close());
         QVERIFY(!window(cal) && window("Main")->isEnabled());
         // Return before any Calculate hands over the empty record.
-        QCOMPARE(fields("Main", "Text3|Text5|Text6"), byReturn ? "0|0|0" : "||");
+        QCOMPARE(texts("Main", "Text3 Text5 Text6"),
+                 (byReturn ? QStringList{"0", "0", "0"} : QStringList{"", "", ""}));
         calibrate(mode);
-        QCOMPARE(fields(cal, all), empty);
+        QCOMPARE(texts(cal, all), empty);
     }
 
     // The typical use: calibrate with the example readings, Reset, Return, measure 400000 Hz in
@@ -80,25 +74,72 @@ private slots:
     {
         QTest::addColumn<QString>("typed"); // into L1's unit list, '\r' Enter, then left; - none
         QTest::addColumn<QString>("mode");
-        QTest::addColumn<QString>("shown"); // window's C1|L1, Main's F1|C1|L1 and Lx|Cx
+        QTest::addColumn<QString>("c1"); // as the window shows them
+        QTest::addColumn<QString>("l1");
+        QTest::addColumn<QString>("mainF1"); // as Main shows them after Return
+        QTest::addColumn<QString>("mainC1");
+        QTest::addColumn<QString>("mainL1");
+        QTest::addColumn<QString>("lx"); // Main's results of 400000 Hz
+        QTest::addColumn<QString>("cx");
 
-        QTest::newRow("Cal_Lx") << "-" << lx << "569.9|177.778|500|569.9|177.7778|100|";
-        QTest::newRow("Cal_Cx") << "-" << cxc << "1777.8|56.993|500|1777.8|56.9932||1000";
-        QTest::newRow("Cal_Lx, UH, Enter") << "UH\r" << lx << "569.9||500|569.9|177.7778|100|";
+        QTest::newRow("Cal_Lx") << "-" << lx << "569.9"
+                                << "177.778"
+                                << "500"
+                                << "569.9"
+                                << "177.7778"
+                                << "100"
+                                << "";
+        QTest::newRow("Cal_Cx") << "-" << cxc << "1777.8"
+                                << "56.993"
+                                << "500"
+                                << "1777.8"
+                                << "56.9932"
+                                << ""
+                                << "1000";
+        QTest::newRow("Cal_Lx, UH, Enter") << "UH\r" << lx << "569.9"
+                                           << ""
+                                           << "500"
+                                           << "569.9"
+                                           << "177.7778"
+                                           << "100"
+                                           << "";
         // Typed text stays as typed: no completion, no case change, no item swapped in on Enter
         // or on leaving the list; only an exact item shows L1.
-        const QString main = "|500|1777.8|56.9932||1000";
         for (const char* typed : {"u", "n", "m\r", "U", "uh\r", "UH", " uH", "uH ", ""})
-            QTest::addRow("Cal_Cx, '%s'", typed) << typed << cxc << "1777.8|" + main;
-        QTest::newRow("Cal_Cx, nH") << "nH" << cxc << "1777.8|56993.2" + main;
-        QTest::newRow("Cal_Cx, mH, Enter") << "mH\r" << cxc << "1777.8|0.056993" + main;
+            QTest::addRow("Cal_Cx, '%s'", typed) << typed << cxc << "1777.8"
+                                                 << ""
+                                                 << "500"
+                                                 << "1777.8"
+                                                 << "56.9932"
+                                                 << ""
+                                                 << "1000";
+        QTest::newRow("Cal_Cx, nH") << "nH" << cxc << "1777.8"
+                                    << "56993.2"
+                                    << "500"
+                                    << "1777.8"
+                                    << "56.9932"
+                                    << ""
+                                    << "1000";
+        QTest::newRow("Cal_Cx, mH, Enter") << "mH\r" << cxc << "1777.8"
+                                           << "0.056993"
+                                           << "500"
+                                           << "1777.8"
+                                           << "56.9932"
+                                           << ""
+                                           << "1000";
     }
     void calibrateThenMeasure()
     {
         QFETCH(QString, typed);
         QFETCH(QString, mode);
-        QFETCH(QString, shown);
-        const QString reference = mode == lx ? "100" : "1000";
+        QFETCH(QString, c1);
+        QFETCH(QString, l1);
+        QFETCH(QString, mainF1);
+        QFETCH(QString, mainC1);
+        QFETCH(QString, mainL1);
+        QFETCH(QString, lx);
+        QFETCH(QString, cx);
+        const QString reference = mode == harness::lx ? "100" : "1000";
 
         const char* cal = calibrate(mode);
         if (typed != "-") { // the list's own text field has no name
@@ -108,14 +149,16 @@ private slots:
         calculate(cal, "500|400|" + reference); // typing F1 leaves the unit list
         if (typed != "-")
             QCOMPARE(text(cal, "Combo5"), QString(typed).remove('\r'));
-        const QString seen = fields(cal, "Text4|Text5");
+        QCOMPARE(texts(cal, "Text4 Text5"), (QStringList{c1, l1}));
         click(cal, "Command2"); // Reset
-        QCOMPARE(fields(cal, "Text1|Text2|Text4|Text5|Text6|Combo1"), "||||" + reference + "|KHz");
+        QCOMPARE(texts(cal, "Text1 Text2 Text4 Text5 Text6 Combo1"),
+                 (QStringList{"", "", "", "", reference, "KHz"}));
         click(cal, "Command3");
         QVERIFY(!window(cal) && activate(window("Main")));
         type("Main", "Text1", "400000");
         QTest::keyClick(window("Main")->focusWidget(), Qt::Key_F1);
-        QCOMPARE(seen + '|' + fields("Main", "Text3|Text5|Text6|Text2|Text4"), shown);
+        QCOMPARE(texts("Main", "Text3 Text5 Text6"), (QStringList{mainF1, mainC1, mainL1}));
+        QCOMPARE(texts("Main", "Text2 Text4"), (QStringList{lx, cx}));
     }
 
     // After the example readings, other readings that end in a warning leave C1 and L1 shown as
@@ -125,36 +168,48 @@ private slots:
         QTest::addColumn<QString>("mode");
         QTest::addColumn<QString>("readings"); // F1|F2 in KHz|L0 in uH or C0 in pF
         QTest::addColumn<QString>("message");
-        QTest::addColumn<QString>("handedBack"); // Main's F1|C1|L1
+        QTest::addColumn<QString>("f1"); // handed back to Main
+        QTest::addColumn<QString>("c1");
+        QTest::addColumn<QString>("l1");
 
         const QString first = "Division by Zero! No correct value! Use (.) instead of (,) for dot.";
         const QString zero = "Division by Zero!, No correct value! Use (.) instead of (,) for dot.";
-        const QString range =
-            "Number out of range! No correct value!\n\n - Check the values you entered.";
-        QTest::newRow("series, F1 = F2") << lx << "450|450|100" << first << "450|569.9|177.7778";
-        QTest::newRow("series, L0 = 0") << lx << "500|400|0" << zero << "500|569.9|0";
-        QTest::newRow("L1 too big") << lx << "500|400|1.7e308" << range << "500|569.9|177.7778";
-        QTest::newRow("parallel, F1 = F2") << cxc << "450|450|1000" << zero << "450|1777.8|56.9932";
-        QTest::newRow("parallel, C0 = 0") << cxc << "500|400|0" << zero << "500|0|56.9932";
+        QTest::newRow("series, F1 = F2") << lx << "450|450|100" << first << "450"
+                                         << "569.9"
+                                         << "177.7778";
+        QTest::newRow("series, L0 = 0") << lx << "500|400|0" << zero << "500"
+                                        << "569.9"
+                                        << "0";
+        QTest::newRow("L1 too big") << lx << "500|400|1.7e308" << outOfRange << "500"
+                                    << "569.9"
+                                    << "177.7778";
+        QTest::newRow("parallel, F1 = F2") << cxc << "450|450|1000" << zero << "450"
+                                           << "1777.8"
+                                           << "56.9932";
+        QTest::newRow("parallel, C0 = 0") << cxc << "500|400|0" << zero << "500"
+                                          << "0"
+                                          << "56.9932";
     }
     void warns()
     {
         QFETCH(QString, mode);
         QFETCH(QString, readings);
         QFETCH(QString, message);
-        QFETCH(QString, handedBack);
+        QFETCH(QString, f1);
+        QFETCH(QString, c1);
+        QFETCH(QString, l1);
 
         const char* cal = calibrate(mode);
         calculate(cal, mode == lx ? "500|400|100" : "500|400|1000");
-        const QString shown = fields(cal, "Text4|Text5");
+        const QStringList shown = texts(cal, "Text4 Text5");
         calculate(cal, readings);
         const QList<Box> boxes = BoxCatcher::instance().take();
         QCOMPARE(boxes.size(), 1);
         QCOMPARE(std::tuple(boxes[0].title, boxes[0].text, boxes[0].modality),
                  std::tuple(QString("Warning !"), message, Qt::ApplicationModal));
-        QCOMPARE(fields(cal, "Text4|Text5"), shown);
+        QCOMPARE(texts(cal, "Text4 Text5"), shown);
         click(cal, "Command3");
-        QCOMPARE(fields("Main", "Text3|Text5|Text6"), handedBack);
+        QCOMPARE(texts("Main", "Text3 Text5 Text6"), (QStringList{f1, c1, l1}));
     }
 };
 

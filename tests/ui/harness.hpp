@@ -58,6 +58,10 @@ inline const QString lx = QStringLiteral("Lx Mode (Calculate L)");
 inline const QString cxc = QStringLiteral("Cx Mode (Calculate C)");
 inline const QString cxl = QStringLiteral("Cx Mode (Calculate L)");
 
+// The warning of a number out of range, as its box shows it.
+inline const QString outOfRange =
+    QStringLiteral("Number out of range! No correct value!\n\n - Check the values you entered.");
+
 // Whether a test function starts with Main open, or opens it itself.
 enum class Start { WithMain, Empty };
 

@@ -5,10 +5,13 @@
 #include <toolkit/controls.hpp>
 #include <toolkit/text.hpp>
 
+#include <iterator>
+
 namespace ui {
 
 namespace {
 struct Layout {
+    quorvant::Mode mode;
     const char* name;
     int clientWidth, clientHeight; // twips
     int left, top;                 // client area on screen, twips
@@ -18,25 +21,36 @@ struct Layout {
     const char* wiring; // the picture in words, for screen readers
 };
 
-const Layout& layoutOf(quorvant::Mode mode)
+using quorvant::Mode;
+
+// In the order of the modes, which is checked below.
+constexpr Layout layouts[] = {
+    {Mode::CxParallel, "CxC_Image", 5550, 3105, 2550, 4830, 5295, 2895, 5055, 2535, ":/cxc",
+     "The unknown capacitor Cx goes from switch terminal B to ground. Switched to B, Cx is in "
+     "parallel with the oscillator's coil L1 and capacitor C1; in the drawn position, on "
+     "terminal A, the switch is open."},
+    {Mode::LxParallel, "CxL_Image", 5430, 3240, 2550, 4830, 5175, 3015, 4935, 2655, ":/cxl",
+     "The unknown inductor Lx goes from switch terminal B to ground. Switched to B, Lx is in "
+     "parallel with the oscillator's coil L1 and capacitor C1; in the drawn position, on "
+     "terminal A, the switch is open."},
+    {Mode::LxSeries, "Lx_Image", 4485, 3600, 7050, 5325, 4215, 3375, 3975, 3015, ":/lx",
+     "The unknown inductor Lx goes from switch terminal B to ground. Switched to B, Lx is in "
+     "series between the oscillator's coil L1 and ground; in the drawn position, on terminal "
+     "A, L1 goes straight to ground. C1 and the oscillator hang from the other end of L1."},
+};
+
+constexpr bool inStep()
 {
-    // In the order of the modes: Cx Mode (Calculate C), Cx Mode (Calculate L), Lx Mode.
-    static const Layout layouts[] = {
-        {"CxC_Image", 5550, 3105, 2550, 4830, 5295, 2895, 5055, 2535, ":/cxc",
-         "The unknown capacitor Cx goes from switch terminal B to ground. Switched to B, Cx is in "
-         "parallel with the oscillator's coil L1 and capacitor C1; in the drawn position, on "
-         "terminal A, the switch is open."},
-        {"CxL_Image", 5430, 3240, 2550, 4830, 5175, 3015, 4935, 2655, ":/cxl",
-         "The unknown inductor Lx goes from switch terminal B to ground. Switched to B, Lx is in "
-         "parallel with the oscillator's coil L1 and capacitor C1; in the drawn position, on "
-         "terminal A, the switch is open."},
-        {"Lx_Image", 4485, 3600, 7050, 5325, 4215, 3375, 3975, 3015, ":/lx",
-         "The unknown inductor Lx goes from switch terminal B to ground. Switched to B, Lx is in "
-         "series between the oscillator's coil L1 and ground; in the drawn position, on terminal "
-         "A, L1 goes straight to ground. C1 and the oscillator hang from the other end of L1."},
-    };
-    return layouts[static_cast<int>(mode)];
+    if (std::size(layouts) != std::size(quorvant::modes))
+        return false;
+    for (std::size_t i = 0; i < std::size(layouts); ++i)
+        if (layouts[i].mode != quorvant::modes[i] || static_cast<std::size_t>(layouts[i].mode) != i)
+            return false;
+    return true;
 }
+static_assert(inStep());
+
+const Layout& layoutOf(Mode mode) { return layouts[static_cast<std::size_t>(mode)]; }
 } // namespace
 
 PictureWindow::PictureWindow(toolkit::Desktop& desktop, quorvant::Mode mode)

@@ -26,29 +26,19 @@ Program::~Program()
     desktop_.disconnect(this);
 }
 
-toolkit::SingleInstance<PictureWindow>& Program::pictureOf(Mode mode)
-{
-    switch (mode) {
-    case Mode::LxSeries: return lxImage_;
-    case Mode::CxParallel: return cxcImage_;
-    case Mode::LxParallel: return cxlImage_;
-    }
-    return cxcImage_;
-}
-
 // The mode's picture, and no other.
 void Program::showPictureOf(Mode mode)
 {
     for (Mode other : quorvant::modes)
         if (other != mode)
-            pictureOf(other).close();
-    pictureOf(mode).open(desktop_, mode);
+            pictures_[static_cast<std::size_t>(other)].close();
+    pictures_[static_cast<std::size_t>(mode)].open(desktop_, mode);
 }
 
 void Program::closePictures()
 {
-    for (Mode mode : quorvant::modes)
-        pictureOf(mode).close();
+    for (auto& picture : pictures_)
+        picture.close();
 }
 
 // The calibration window of a mode: it hands its results to Main and gives Main back.
@@ -79,8 +69,8 @@ void Program::closeAll(toolkit::CloseReason reason)
     calLx_.close(reason);
     calCx_.close(reason);
     help_.close(reason);
-    for (Mode mode : quorvant::modes)
-        pictureOf(mode).close(reason);
+    for (auto& picture : pictures_)
+        picture.close(reason);
 }
 
 void Program::openMain()

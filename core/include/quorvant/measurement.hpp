@@ -11,7 +11,8 @@
 
 namespace quorvant {
 
-// The measuring modes, in the order of the main window's list.
+// The measuring modes, in the order of the main window's list; `modes` lists them in that order,
+// and a mode's place there is its value.
 enum class Mode {
     CxParallel, // "Cx Mode (Calculate C)": unknown capacitor in parallel with L1 and C1
     LxParallel, // "Cx Mode (Calculate L)": unknown inductor in parallel with L1 and C1

@@ -30,7 +30,8 @@ double fromWorkingUnit(double value, Unit unit);
 double strayToWorkingUnit(double nanohenry);
 
 // A value in its working unit as the text of `unit`, rounded to the unit's decimals (pF 1, nF 3,
-// uF 6, nH 1, uH 3, mH 6). nullopt when the value has no finite text in that unit.
+// uF 6, nH 1, uH 3, mH 6). nullopt when the value has no finite text in that unit, and for a
+// frequency unit: results are inductances and capacitances.
 std::optional<std::string> resultText(double value, Unit unit, std::string_view decimalSeparator);
 
 } // namespace quorvant

@@ -10,6 +10,9 @@
 
 #include <QObject>
 
+#include <array>
+#include <iterator>
+
 namespace ui {
 
 class MainWindow;
@@ -43,7 +46,6 @@ signals:
     void lastWindowClosed();
 
 private:
-    toolkit::SingleInstance<PictureWindow>& pictureOf(quorvant::Mode mode);
     void showPictureOf(quorvant::Mode mode);
     void closePictures();
     void openCalibration(quorvant::Mode mode);
@@ -56,9 +58,8 @@ private:
     toolkit::SingleInstance<CalibrationWindow> calLx_;
     toolkit::SingleInstance<CalibrationWindow> calCx_;
     toolkit::SingleInstance<HelpWindow> help_;
-    toolkit::SingleInstance<PictureWindow> lxImage_;
-    toolkit::SingleInstance<PictureWindow> cxcImage_;
-    toolkit::SingleInstance<PictureWindow> cxlImage_;
+    // The picture of each mode, in the order of `quorvant::modes`: CxC_Image, CxL_Image, Lx_Image.
+    std::array<toolkit::SingleInstance<PictureWindow>, std::size(quorvant::modes)> pictures_;
 };
 
 } // namespace ui
