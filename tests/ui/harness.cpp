@@ -92,7 +92,11 @@ void BoxCatcher::poll()
     QPointer<QMessageBox> box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
     if (!box || !box->isVisible() || polling_)
         return;
-    Box seen{box->windowTitle(), box->text(), box->icon(), static_cast<int>(box->buttons().size()),
+    Box seen{box->windowTitle(),
+             box->text(),
+             box->icon(),
+             !box->iconPixmap().isNull(),
+             static_cast<int>(box->buttons().size()),
              box->windowModality()};
     if (inspector_) {
         // The inspector may wait in an event loop of its own, where this timer fires again.

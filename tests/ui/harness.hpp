@@ -25,6 +25,7 @@ struct Box {
     QString title;
     QString text; // as the box displays it
     QMessageBox::Icon icon = QMessageBox::NoIcon;
+    bool iconDrawn = false; // the style gave the icon a picture: the user sees it
     int buttons = 0;
     Qt::WindowModality modality = Qt::NonModal; // a warning holds up the whole program
 };

@@ -277,8 +277,8 @@ private slots:
         const QList<Box> boxes = BoxCatcher::instance().take();
         QCOMPARE(boxes.size(), warning.isEmpty() ? 0 : 1);
         for (const Box& b : boxes) // one OK button, modal to the whole program
-            QCOMPARE(std::tuple(b.title, b.text, b.icon, b.buttons, b.modality),
-                     std::tuple(QString("Warning !"), warning, QMessageBox::Warning, 1,
+            QCOMPARE(std::tuple(b.title, b.text, b.icon, b.iconDrawn, b.buttons, b.modality),
+                     std::tuple(QString("Warning !"), warning, QMessageBox::Warning, true, 1,
                                 Qt::ApplicationModal));
     }
 

@@ -15,14 +15,6 @@ namespace ui {
 
 using quorvant::CalibrationMethod;
 using quorvant::UnitKind;
-using toolkit::Button;
-using toolkit::ComboBox;
-using toolkit::FieldInput;
-using toolkit::Frame;
-using toolkit::Label;
-using toolkit::ListInput;
-using toolkit::make;
-using toolkit::TextField;
 
 namespace {
 QString caption(CalibrationMethod method)
@@ -59,6 +51,7 @@ CalibrationWindow::CalibrationWindow(toolkit::Desktop& desktop, CalibrationMetho
 
 void CalibrationWindow::buildControls()
 {
+    using namespace toolkit; // the controls and make<>()
     QWidget* w = client();
     Frame1 = make<Frame>(w, "Frame1", {120, 0, 7335, 3975});
     QWidget* f = Frame1;

@@ -19,14 +19,6 @@ namespace ui {
 
 using quorvant::Mode;
 using quorvant::UnitKind;
-using toolkit::Button;
-using toolkit::ComboBox;
-using toolkit::FieldInput;
-using toolkit::Frame;
-using toolkit::Label;
-using toolkit::ListInput;
-using toolkit::make;
-using toolkit::TextField;
 
 namespace {
 QString modeText(Mode mode) { return toolkit::qtText(quorvant::modeName(mode)); }
@@ -47,7 +39,7 @@ MainWindow::MainWindow(toolkit::Desktop& desktop, const quorvant::CalibrationRec
     nameForScreenReaders();
     orderTabs();
 
-    connect(Combo1, &ComboBox::clicked, this, &MainWindow::Combo1_Click);
+    connect(Combo1, &toolkit::ComboBox::clicked, this, &MainWindow::Combo1_Click);
     connect(Command1, &QPushButton::clicked, this, &MainWindow::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &MainWindow::Command2_Click);
     connect(Command3, &QPushButton::clicked, this, &MainWindow::Command3_Click);
@@ -56,6 +48,7 @@ MainWindow::MainWindow(toolkit::Desktop& desktop, const quorvant::CalibrationRec
 
 void MainWindow::buildControls()
 {
+    using namespace toolkit; // the controls and make<>()
     // Alt+A reaches the item; the caption still shows "About".
     MnuAbout = addMenuItem(QStringLiteral("&About"));
     MnuAbout->setObjectName(QStringLiteral("MnuAbout"));
@@ -201,7 +194,7 @@ void MainWindow::Command1_Click()
         return; // the result's list shows none of its units: the field keeps its text
     QLineEdit* field = inductance ? Text2 : Text4;
     field->setText(toolkit::qtText(*result.text));
-    const Label* label = inductance ? Label3 : Label4;
+    const toolkit::Label* label = inductance ? Label3 : Label4;
     toolkit::announce(this, spokenResult(label, field, unitList));
 }
 
