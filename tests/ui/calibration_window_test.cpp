@@ -82,51 +82,18 @@ private slots:
         QTest::addColumn<QString>("lx"); // Main's results of 400000 Hz
         QTest::addColumn<QString>("cx");
 
-        QTest::newRow("Cal_Lx") << "-" << lx << "569.9"
-                                << "177.778"
-                                << "500"
-                                << "569.9"
-                                << "177.7778"
-                                << "100"
-                                << "";
-        QTest::newRow("Cal_Cx") << "-" << cxc << "1777.8"
-                                << "56.993"
-                                << "500"
-                                << "1777.8"
-                                << "56.9932"
-                                << ""
-                                << "1000";
-        QTest::newRow("Cal_Lx, UH, Enter") << "UH\r" << lx << "569.9"
-                                           << ""
-                                           << "500"
-                                           << "569.9"
-                                           << "177.7778"
-                                           << "100"
-                                           << "";
+        // clang-format off
+        QTest::newRow("Cal_Lx")            << "-"    << lx  << "569.9"  << "177.778"  << "500" << "569.9"  << "177.7778" << "100" << "";
+        QTest::newRow("Cal_Cx")            << "-"    << cxc << "1777.8" << "56.993"   << "500" << "1777.8" << "56.9932"  << ""    << "1000";
+        QTest::newRow("Cal_Lx, UH, Enter") << "UH\r" << lx  << "569.9"  << ""         << "500" << "569.9"  << "177.7778" << "100" << "";
         // Typed text stays as typed: no completion, no case change, no item swapped in on Enter
         // or on leaving the list; only an exact item shows L1.
         for (const char* typed : {"u", "n", "m\r", "U", "uh\r", "UH", " uH", "uH ", ""})
-            QTest::addRow("Cal_Cx, '%s'", typed) << typed << cxc << "1777.8"
-                                                 << ""
-                                                 << "500"
-                                                 << "1777.8"
-                                                 << "56.9932"
-                                                 << ""
-                                                 << "1000";
-        QTest::newRow("Cal_Cx, nH") << "nH" << cxc << "1777.8"
-                                    << "56993.2"
-                                    << "500"
-                                    << "1777.8"
-                                    << "56.9932"
-                                    << ""
-                                    << "1000";
-        QTest::newRow("Cal_Cx, mH, Enter") << "mH\r" << cxc << "1777.8"
-                                           << "0.056993"
-                                           << "500"
-                                           << "1777.8"
-                                           << "56.9932"
-                                           << ""
-                                           << "1000";
+            QTest::addRow("Cal_Cx, '%s'", typed)
+                                           << typed  << cxc << "1777.8" << ""         << "500" << "1777.8" << "56.9932"  << ""    << "1000";
+        QTest::newRow("Cal_Cx, nH")        << "nH"   << cxc << "1777.8" << "56993.2"  << "500" << "1777.8" << "56.9932"  << ""    << "1000";
+        QTest::newRow("Cal_Cx, mH, Enter") << "mH\r" << cxc << "1777.8" << "0.056993" << "500" << "1777.8" << "56.9932"  << ""    << "1000";
+        // clang-format on
     }
     void calibrateThenMeasure()
     {
@@ -174,21 +141,13 @@ private slots:
 
         const QString first = "Division by Zero! No correct value! Use (.) instead of (,) for dot.";
         const QString zero = "Division by Zero!, No correct value! Use (.) instead of (,) for dot.";
-        QTest::newRow("series, F1 = F2") << lx << "450|450|100" << first << "450"
-                                         << "569.9"
-                                         << "177.7778";
-        QTest::newRow("series, L0 = 0") << lx << "500|400|0" << zero << "500"
-                                        << "569.9"
-                                        << "0";
-        QTest::newRow("L1 too big") << lx << "500|400|1.7e308" << outOfRange << "500"
-                                    << "569.9"
-                                    << "177.7778";
-        QTest::newRow("parallel, F1 = F2") << cxc << "450|450|1000" << zero << "450"
-                                           << "1777.8"
-                                           << "56.9932";
-        QTest::newRow("parallel, C0 = 0") << cxc << "500|400|0" << zero << "500"
-                                          << "0"
-                                          << "56.9932";
+        // clang-format off
+        QTest::newRow("series, F1 = F2")   << lx  << "450|450|100"     << first      << "450" << "569.9"  << "177.7778";
+        QTest::newRow("series, L0 = 0")    << lx  << "500|400|0"       << zero       << "500" << "569.9"  << "0";
+        QTest::newRow("L1 too big")        << lx  << "500|400|1.7e308" << outOfRange << "500" << "569.9"  << "177.7778";
+        QTest::newRow("parallel, F1 = F2") << cxc << "450|450|1000"    << zero       << "450" << "1777.8" << "56.9932";
+        QTest::newRow("parallel, C0 = 0")  << cxc << "500|400|0"       << zero       << "500" << "0"      << "56.9932";
+        // clang-format on
     }
     void warns()
     {

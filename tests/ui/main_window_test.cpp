@@ -56,16 +56,13 @@ private slots:
         QTest::addColumn<QString>("mode");
         QTest::addColumn<QString>("controls");
         QTest::addColumn<QString>("picture");
-        QTest::newRow("Lx, Cx C") << lx << cxc << "-Label3 -Combo3 Label4 Combo4"
-                                  << "CxC_Image";
-        QTest::newRow("Cx L, Cx C") << cxl << cxc << "-Label3 -Combo3 Label4 Combo4"
-                                    << "CxC_Image";
-        QTest::newRow("Lx, Cx L") << lx << cxl << "Label3 Combo3 -Label4 -Combo4"
-                                  << "CxL_Image";
-        QTest::newRow("Cx L, Lx") << cxl << lx << "Label3 Combo3 -Label4 -Combo4 Label11 Text7"
-                                  << "Lx_Image";
-        QTest::newRow("Cx C again") << cxc << cxc << "-Label3 -Combo3 Label4 Combo4"
-                                    << "CxC_Image";
+        // clang-format off
+        QTest::newRow("Lx, Cx C")   << lx  << cxc << "-Label3 -Combo3 Label4 Combo4"               << "CxC_Image";
+        QTest::newRow("Cx L, Cx C") << cxl << cxc << "-Label3 -Combo3 Label4 Combo4"               << "CxC_Image";
+        QTest::newRow("Lx, Cx L")   << lx  << cxl << "Label3 Combo3 -Label4 -Combo4"               << "CxL_Image";
+        QTest::newRow("Cx L, Lx")   << cxl << lx  << "Label3 Combo3 -Label4 -Combo4 Label11 Text7" << "Lx_Image";
+        QTest::newRow("Cx C again") << cxc << cxc << "-Label3 -Combo3 Label4 Combo4"               << "CxC_Image";
+        // clang-format on
     }
     // Two choices of the mode handled in one pass of the event loop; the rows take each change
     // between two modes once and a choice of the mode shown. A choice empties the results, keeps
@@ -215,42 +212,17 @@ private slots:
         QTest::addColumn<QString>("resultUnit");
         QTest::addColumn<QString>("result"); // "12" where nothing is written
         QTest::addColumn<QString>("warning");
-        QTest::newRow("Lx") << lx << "400"
-                            << "KHz"
-                            << "uH"
-                            << "58.302" << QString();
-        QTest::newRow("Lx nH") << lx << "0.4"
-                               << "MHz"
-                               << "nH"
-                               << "58302.4" << QString();
-        QTest::newRow("Lx comma") << lx << "400"
-                                  << "KHz"
-                                  << "uH"
-                                  << "58,302" << QString();
-        QTest::newRow("Cx C") << cxc << "400000"
-                              << "Hz"
-                              << "pF"
-                              << "583.1" << QString();
-        QTest::newRow("Cx C nF") << cxc << "400"
-                                 << "KHz"
-                                 << "nF"
-                                 << "0.583" << QString();
-        QTest::newRow("Cx L") << cxl << "600"
-                              << "KHz"
-                              << "uH"
-                              << "237.404" << QString();
-        QTest::newRow("Cx L mH") << cxl << "0.6"
-                                 << "MHz"
-                                 << "mH"
-                                 << "0.237404" << QString();
-        QTest::newRow("no record") << cxl << "400"
-                                   << "KHz"
-                                   << "uH"
-                                   << "12" << noRecord;
-        QTest::newRow("out of range") << lx << "1e400"
-                                      << "MHz"
-                                      << "uH"
-                                      << "12" << outOfRange;
+        // clang-format off
+        QTest::newRow("Lx")           << lx  << "400"    << "KHz" << "uH" << "58.302"   << QString();
+        QTest::newRow("Lx nH")        << lx  << "0.4"    << "MHz" << "nH" << "58302.4"  << QString();
+        QTest::newRow("Lx comma")     << lx  << "400"    << "KHz" << "uH" << "58,302"   << QString();
+        QTest::newRow("Cx C")         << cxc << "400000" << "Hz"  << "pF" << "583.1"    << QString();
+        QTest::newRow("Cx C nF")      << cxc << "400"    << "KHz" << "nF" << "0.583"    << QString();
+        QTest::newRow("Cx L")         << cxl << "600"    << "KHz" << "uH" << "237.404"  << QString();
+        QTest::newRow("Cx L mH")      << cxl << "0.6"    << "MHz" << "mH" << "0.237404" << QString();
+        QTest::newRow("no record")    << cxl << "400"    << "KHz" << "uH" << "12"       << noRecord;
+        QTest::newRow("out of range") << lx  << "1e400"  << "MHz" << "uH" << "12"       << outOfRange;
+        // clang-format on
     }
     // Calculate reads the mode, the frequency and its unit, the stray inductance of 12 nH and
     // the result's unit, and writes the result into the mode's field alone, with the decimal
