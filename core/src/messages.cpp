@@ -20,8 +20,7 @@ std::string_view forCalibration(CalibrationMethod method, ResultCode code)
     case ResultCode::Ok: return {};
     case ResultCode::ZeroDivisor:
         return method == CalibrationMethod::SeriesInductor ? seriesFirstGuard : parallelGuard;
-    case ResultCode::SecondZeroDivisor:
-        return method == CalibrationMethod::SeriesInductor ? seriesSecondGuard : parallelGuard;
+    case ResultCode::SecondZeroDivisor: return seriesSecondGuard; // the parallel guard's text too
     case ResultCode::OutOfRange: break;
     }
     return outOfRange;

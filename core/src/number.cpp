@@ -95,8 +95,6 @@ Scanned scanNumber(std::string_view s)
             if (negative) {
                 exponent = -exponent;
             }
-        } else {
-            exponent = 0;
         }
     }
     return {i, leading + exponent};

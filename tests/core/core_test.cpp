@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <clocale>
 #include <cmath>
 #include <string>
@@ -52,7 +53,7 @@ struct NumberRow {
 
 std::vector<NumberRow> numberRows()
 {
-    const std::string zeros(5000, '0'), nines(5000, '9');
+    const std::string zeros(5000, '0'), nines(5000, '9'), ones(400, '1');
     return {
         // Blanks, tabs and line feeds are dropped wherever they stand.
         {" + 1 2\t.\ne-1 ", "+12.e-1", 1.2, -1, "1.2"},
@@ -75,7 +76,7 @@ std::vector<NumberRow> numberRows()
         // range, its leading digit decides between an infinity and zero.
         {"0." + zeros + "1e5001", {}, 1, -1, "1"},
         {"0." + zeros + "1e4600", {}, 0, -1, "0"},
-        {"0." + zeros + "1e5400", {}, INFINITY, -1, {}},
+        {"0." + zeros + "1" + ones + "e5400", {}, INFINITY, -1, {}},
         {zeros + "1e-330", {}, 0, -1, "0"},
         {"1" + zeros + "e-5400", {}, 0, -1, "0"},
         {"1" + zeros + ".5e-4600", {}, INFINITY, -1, {}},
@@ -201,6 +202,11 @@ TEST(Measure, ThreeModes)
     EXPECT_EQ(parseMode("Lx Mode (Calculate L)"), Mode::LxSeries);
     EXPECT_EQ(parseUnit("uh", UnitKind::Inductance), std::nullopt);
     EXPECT_EQ(parseUnit("uH", UnitKind::Capacitance), std::nullopt);
+    // The lists' items, in list order.
+    using Items = std::array<std::string_view, 3>;
+    EXPECT_EQ(unitItems(UnitKind::Frequency), (Items{"Hz", "KHz", "MHz"}));
+    EXPECT_EQ(unitItems(UnitKind::Inductance), (Items{"nH", "uH", "mH"}));
+    EXPECT_EQ(unitItems(UnitKind::Capacitance), (Items{"pF", "nF", "uF"}));
 }
 
 // Each row starts from the record of an earlier run, all 9; in `after`, NaN stands for any
