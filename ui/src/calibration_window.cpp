@@ -92,12 +92,10 @@ void CalibrationWindow::buildControls()
 
 void CalibrationWindow::nameForScreenReaders()
 {
-    Label1->setBuddy(Text1);
-    Label2->setBuddy(Text2);
     Label3->setBuddy(Text6);
-    Label4->setBuddy(Text4);
     Label5->setBuddy(Text5);
-    // Qt finds a buddy label only beside its field; these three lie outside the labels' frame.
+    // Qt finds a buddy label only beside its field, and these three lie outside the labels'
+    // frame: they are named in words.
     Text1->setAccessibleName(Label1->text());
     Text2->setAccessibleName(Label2->text());
     Text4->setAccessibleName(Label4->text());
