@@ -57,23 +57,19 @@ void CalibrationWindow::buildControls()
     QWidget* f = Frame1;
 
     Label1 = make<Label>(f, "Label1", {120, 360, 975, 375}, "Enter Freq 1");
-    Combo1 = make<ComboBox>(f, "Combo1", {2400, 240, 975, 315}, unitList(UnitKind::Frequency),
-                            ListInput::ChooseOnly);
+    Combo1 = make<UnitList>(f, "Combo1", {2400, 240, 975, 315}, UnitKind::Frequency);
     Label2 = make<Label>(f, "Label2", {3840, 360, 975, 255}, "Enter Freq 2");
-    Combo2 = make<ComboBox>(f, "Combo2", {6120, 240, 975, 315}, unitList(UnitKind::Frequency),
-                            ListInput::ChooseOnly);
+    Combo2 = make<UnitList>(f, "Combo2", {6120, 240, 975, 315}, UnitKind::Frequency);
     Label3 =
         make<Label>(f, "Label3", {120, 1200, 855, 255}, series(method_) ? "Enter L0" : "Enter C0");
     Text6 = make<TextField>(f, "Text6", {1200, 1080, 1095, 315});
-    Combo6 = make<ComboBox>(f, "Combo6", {2400, 1080, 975, 315}, unitList(referenceKind(method_)),
-                            ListInput::ChooseOnly);
+    Combo6 = make<UnitList>(f, "Combo6", {2400, 1080, 975, 315}, referenceKind(method_));
     Label4 = make<Label>(f, "Label4", {120, 2640, 855, 375}, "C1 Value");
-    Combo4 = make<ComboBox>(f, "Combo4", {2280, 2520, 975, 315}, unitList(UnitKind::Capacitance),
-                            ListInput::ChooseOnly);
+    Combo4 = make<UnitList>(f, "Combo4", {2280, 2520, 975, 315}, UnitKind::Capacitance);
     Label5 = make<Label>(f, "Label5", {3720, 2640, 975, 255}, "L1+Ls Value");
     Text5 = make<TextField>(f, "Text5", {4800, 2520, 1095, 315}, FieldInput::DisplayOnly);
     // The one list whose text may be typed: a typed unit that is no item leaves Text5 as it is.
-    Combo5 = make<ComboBox>(f, "Combo5", {6120, 2520, 975, 315}, unitList(UnitKind::Inductance),
+    Combo5 = make<UnitList>(f, "Combo5", {6120, 2520, 975, 315}, UnitKind::Inductance,
                             ListInput::ChooseOrType);
     Command1 = make<Button>(f, "Command1", {480, 3360, 1335, 375}, "Calculate");
     Command2 = make<Button>(f, "Command2", {3000, 3360, 1335, 375}, "Reset");
@@ -100,11 +96,11 @@ void CalibrationWindow::nameForScreenReaders()
     Text2->setAccessibleName(Label2->text());
     Text4->setAccessibleName(Label4->text());
     // A label has one buddy, so each unit list is named in words by its field.
-    nameUnitList(Combo1, Label1->text());
-    nameUnitList(Combo2, Label2->text());
-    nameUnitList(Combo6, Label3->text());
-    nameUnitList(Combo4, Label4->text());
-    nameUnitList(Combo5, Label5->text());
+    Combo1->nameAfter(Label1->text());
+    Combo2->nameAfter(Label2->text());
+    Combo6->nameAfter(Label3->text());
+    Combo4->nameAfter(Label4->text());
+    Combo5->nameAfter(Label5->text());
 }
 
 void CalibrationWindow::startUp()
@@ -130,13 +126,13 @@ void CalibrationWindow::Command1_Click()
     const std::string f2 = toolkit::stdText(Text2->text());
     const std::string reference = toolkit::stdText(Text6->text());
     const quorvant::CalibrationInput in{f1,
-                                        unitOf(Combo1, UnitKind::Frequency),
+                                        Combo1->unit(),
                                         f2,
-                                        unitOf(Combo2, UnitKind::Frequency),
+                                        Combo2->unit(),
                                         reference,
-                                        unitOf(Combo6, referenceKind(method_)),
-                                        unitOf(Combo4, UnitKind::Capacitance),
-                                        unitOf(Combo5, UnitKind::Inductance)};
+                                        Combo6->unit(),
+                                        Combo4->unit(),
+                                        Combo5->unit()};
 
     const auto result = quorvant::calibrate(method_, in, record_, toolkit::decimalSeparator());
     if (!quorvant::ok(result.code)) {

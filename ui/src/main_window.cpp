@@ -64,20 +64,17 @@ void MainWindow::buildControls()
 
     Label1 = make<Label>(f, "Label1", {480, 1440, 855, 315}, "Enter Freq");
     Text1 = make<TextField>(f, "Text1", {1560, 1440, 1335, 315});
-    Combo2 = make<ComboBox>(f, "Combo2", {3240, 1440, 975, 315}, unitList(UnitKind::Frequency),
-                            ListInput::ChooseOnly);
+    Combo2 = make<UnitList>(f, "Combo2", {3240, 1440, 975, 315}, UnitKind::Frequency);
     Label11 = make<Label>(f, "Label11", {4680, 1440, 1695, 255}, "Stray Inductance (nH)");
     Text7 = make<TextField>(f, "Text7", {6360, 1440, 495, 285});
 
     Label3 = make<Label>(f, "Label3", {480, 2640, 855, 315}, "Lx Value");
     Text2 = make<TextField>(f, "Text2", {1560, 2640, 1335, 315}, FieldInput::DisplayOnly);
-    Combo3 = make<ComboBox>(f, "Combo3", {3240, 2640, 975, 315}, unitList(UnitKind::Inductance),
-                            ListInput::ChooseOnly);
+    Combo3 = make<UnitList>(f, "Combo3", {3240, 2640, 975, 315}, UnitKind::Inductance);
 
     Label4 = make<Label>(f, "Label4", {480, 3240, 855, 315}, "Cx Value");
     Text4 = make<TextField>(f, "Text4", {1560, 3120, 1335, 315}, FieldInput::DisplayOnly);
-    Combo4 = make<ComboBox>(f, "Combo4", {3240, 3120, 975, 315}, unitList(UnitKind::Capacitance),
-                            ListInput::ChooseOnly);
+    Combo4 = make<UnitList>(f, "Combo4", {3240, 3120, 975, 315}, UnitKind::Capacitance);
 
     Label2 = make<Label>(f, "Label2", {5520, 2520, 255, 255}, "F1");
     Text3 = make<TextField>(f, "Text3", {5880, 2520, 735, 285}, FieldInput::DisplayOnly);
@@ -108,9 +105,9 @@ void MainWindow::nameForScreenReaders()
     // The mode list is named like the unit lists and not by a buddy label, which on Linux would
     // take the place of the current mode.
     toolkit::nameList(Combo1, Label10->text());
-    nameUnitList(Combo2, Label1->text());
-    nameUnitList(Combo3, Label3->text());
-    nameUnitList(Combo4, Label4->text());
+    Combo2->nameAfter(Label1->text());
+    Combo3->nameAfter(Label3->text());
+    Combo4->nameAfter(Label4->text());
     // The calibration display's units are labels of their own, out of the fields' reach.
     Text3->setAccessibleDescription(Label5->text());
     Text5->setAccessibleDescription(Label7->text());
@@ -177,12 +174,10 @@ void MainWindow::Command1_Click()
     if (!mode)
         return;
     const bool inductance = quorvant::measuredQuantity(*mode) == quorvant::Quantity::Inductance;
-    QComboBox* unitList = inductance ? Combo3 : Combo4;
+    const UnitList* unitList = inductance ? Combo3 : Combo4;
     const std::string frequency = toolkit::stdText(Text1->text());
     const std::string stray = toolkit::stdText(Text7->text());
-    const quorvant::MeasurementInput in{
-        frequency, unitOf(Combo2, UnitKind::Frequency), stray,
-        unitOf(unitList, inductance ? UnitKind::Inductance : UnitKind::Capacitance)};
+    const quorvant::MeasurementInput in{frequency, Combo2->unit(), stray, unitList->unit()};
 
     const auto result = quorvant::measure(*mode, in, record_, toolkit::decimalSeparator());
     if (!quorvant::ok(result.code)) {

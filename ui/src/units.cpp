@@ -1,31 +1,33 @@
-// The items of the unit lists as Qt strings.
+// The unit lists, their items as Qt strings.
 #include <ui/units.hpp>
 
-#include <toolkit/controls.hpp>
 #include <toolkit/text.hpp>
-
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
 
 namespace ui {
 
-QStringList unitList(quorvant::UnitKind kind)
+namespace {
+QStringList itemsOf(quorvant::UnitKind kind)
 {
     QStringList items;
     for (std::string_view item : quorvant::unitItems(kind))
         items << toolkit::qtText(item);
     return items;
 }
+} // namespace
 
-std::optional<quorvant::Unit> unitOf(const QComboBox* list, quorvant::UnitKind kind)
+UnitList::UnitList(QWidget* parent, quorvant::UnitKind kind, toolkit::ListInput input)
+    : ComboBox(parent, itemsOf(kind), input), kind_(kind)
 {
-    return quorvant::parseUnit(toolkit::stdText(list->currentText()), kind);
 }
 
-void nameUnitList(QComboBox* list, const QString& fieldName)
+std::optional<quorvant::Unit> UnitList::unit() const
 {
-    toolkit::nameList(list, fieldName + QStringLiteral(" unit"));
+    return quorvant::parseUnit(toolkit::stdText(currentText()), kind_);
+}
+
+void UnitList::nameAfter(const QString& fieldName)
+{
+    toolkit::nameList(this, fieldName + QStringLiteral(" unit"));
 }
 
 QString spokenResult(const QLabel* label, const QLineEdit* field, const QComboBox* unit)

@@ -9,12 +9,13 @@ class QLineEdit;
 class QPushButton;
 
 namespace toolkit {
-class ComboBox;
 class Frame;
 class Label;
 } // namespace toolkit
 
 namespace ui {
+
+class UnitList;
 
 class CalibrationWindow : public toolkit::Window {
     Q_OBJECT
@@ -58,11 +59,11 @@ private:
     QLineEdit* Text4 = nullptr;
     QLineEdit* Text5 = nullptr;
     QLineEdit* Text6 = nullptr;
-    toolkit::ComboBox* Combo1 = nullptr;
-    toolkit::ComboBox* Combo2 = nullptr;
-    toolkit::ComboBox* Combo4 = nullptr;
-    toolkit::ComboBox* Combo5 = nullptr;
-    toolkit::ComboBox* Combo6 = nullptr;
+    UnitList* Combo1 = nullptr;
+    UnitList* Combo2 = nullptr;
+    UnitList* Combo4 = nullptr;
+    UnitList* Combo5 = nullptr;
+    UnitList* Combo6 = nullptr;
     QPushButton* Command1 = nullptr;
     QPushButton* Command2 = nullptr;
     QPushButton* Command3 = nullptr;

@@ -18,6 +18,8 @@ class Label;
 
 namespace ui {
 
+class UnitList;
+
 class MainWindow : public toolkit::Window {
     Q_OBJECT
     Q_DISABLE_COPY(MainWindow)
@@ -76,9 +78,9 @@ private:
     QLineEdit* Text6 = nullptr;
     QLineEdit* Text7 = nullptr;
     toolkit::ComboBox* Combo1 = nullptr;
-    toolkit::ComboBox* Combo2 = nullptr;
-    toolkit::ComboBox* Combo3 = nullptr;
-    toolkit::ComboBox* Combo4 = nullptr;
+    UnitList* Combo2 = nullptr;
+    UnitList* Combo3 = nullptr;
+    UnitList* Combo4 = nullptr;
     QPushButton* Command1 = nullptr;
     QPushButton* Command2 = nullptr;
     QPushButton* Command3 = nullptr;

@@ -1,26 +1,32 @@
-// The unit lists of the windows: their items, the unit a list names, and a result as a screen
-// reader says it.
+// The unit lists of the windows: a list that knows the kind of unit it holds, and a result as a
+// screen reader says it.
 #pragma once
 
 #include <quorvant/units.hpp>
-
-#include <QStringList>
+#include <toolkit/controls.hpp>
 
 #include <optional>
 
-class QComboBox;
-class QLabel;
-class QLineEdit;
-
 namespace ui {
 
-QStringList unitList(quorvant::UnitKind kind);
+// A list of the units of one kind, in list order ("Hz" "KHz" "MHz", …).
+class UnitList : public toolkit::ComboBox {
+    Q_OBJECT
+    Q_DISABLE_COPY(UnitList)
 
-// The unit a list's current text names; nullopt for a typed text that is none of its items.
-std::optional<quorvant::Unit> unitOf(const QComboBox* list, quorvant::UnitKind kind);
+public:
+    UnitList(QWidget* parent, quorvant::UnitKind kind,
+             toolkit::ListInput input = toolkit::ListInput::ChooseOnly);
 
-// Names a unit list for screen readers after its field: "Enter Freq unit".
-void nameUnitList(QComboBox* list, const QString& fieldName);
+    // The unit the current text names; nullopt for a typed text that is none of the items.
+    std::optional<quorvant::Unit> unit() const;
+
+    // Names the list for screen readers after its field: "Enter Freq unit".
+    void nameAfter(const QString& fieldName);
+
+private:
+    quorvant::UnitKind kind_;
+};
 
 // "Cx Value 583.1 pF": a result field with its label and its unit.
 QString spokenResult(const QLabel* label, const QLineEdit* field, const QComboBox* unit);
