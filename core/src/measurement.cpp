@@ -2,6 +2,7 @@
 #include "quorvant/measurement.hpp"
 
 #include "guards.hpp"
+#include "quorvant/enum_table.hpp"
 #include "quorvant/number.hpp"
 
 #include <iterator>
@@ -23,17 +24,10 @@ constexpr ModeName modeNames[] = {
     {Mode::LxSeries, "Lx Mode (Calculate L)"},
 };
 
-// The names are looked up by the mode's place in `modes`: the two lists must stay in step.
-constexpr bool inStep()
-{
-    if (std::size(modeNames) != std::size(modes))
-        return false;
-    for (std::size_t i = 0; i < std::size(modes); ++i)
-        if (modeNames[i].mode != modes[i] || static_cast<std::size_t>(modes[i]) != i)
-            return false;
-    return true;
-}
-static_assert(inStep());
+// Names and modes are both read by a mode's value.
+static_assert(std::size(modeNames) == std::size(modes) &&
+              inEnumOrder(modeNames, [](const ModeName& row) { return row.mode; }) &&
+              inEnumOrder(modes, [](Mode mode) { return mode; }));
 
 // The unknown part in its working unit, or the code that stopped the calculation.
 struct Value {

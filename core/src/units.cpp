@@ -1,10 +1,10 @@
 // Unit lists, conversion of typed numbers to the working units and results in a chosen unit.
 #include "quorvant/units.hpp"
 
+#include "quorvant/enum_table.hpp"
 #include "quorvant/number.hpp"
 
 #include <algorithm>
-#include <iterator>
 
 namespace quorvant {
 
@@ -30,14 +30,7 @@ constexpr UnitInfo units[] = {
 };
 
 // A unit is found by its place in the table.
-constexpr bool inStep()
-{
-    for (std::size_t i = 0; i < std::size(units); ++i)
-        if (static_cast<std::size_t>(units[i].unit) != i)
-            return false;
-    return true;
-}
-static_assert(inStep());
+static_assert(inEnumOrder(units, [](const UnitInfo& row) { return row.unit; }));
 
 constexpr std::array<std::string_view, 3> itemsOf(UnitKind kind)
 {

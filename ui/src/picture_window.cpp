@@ -5,6 +5,8 @@
 #include <toolkit/controls.hpp>
 #include <toolkit/text.hpp>
 
+#include <quorvant/enum_table.hpp>
+
 #include <iterator>
 
 namespace ui {
@@ -23,7 +25,7 @@ struct Layout {
 
 using quorvant::Mode;
 
-// In the order of the modes, which is checked below.
+// Read by a mode's value, in the order of the modes, which is checked below.
 constexpr Layout layouts[] = {
     {Mode::CxParallel, "CxC_Image", 5550, 3105, 2550, 4830, 5295, 2895, 5055, 2535, ":/cxc",
      "The unknown capacitor Cx goes from switch terminal B to ground. Switched to B, Cx is in "
@@ -39,16 +41,8 @@ constexpr Layout layouts[] = {
      "A, L1 goes straight to ground. C1 and the oscillator hang from the other end of L1."},
 };
 
-constexpr bool inStep()
-{
-    if (std::size(layouts) != std::size(quorvant::modes))
-        return false;
-    for (std::size_t i = 0; i < std::size(layouts); ++i)
-        if (layouts[i].mode != quorvant::modes[i] || static_cast<std::size_t>(layouts[i].mode) != i)
-            return false;
-    return true;
-}
-static_assert(inStep());
+static_assert(std::size(layouts) == std::size(quorvant::modes) &&
+              quorvant::inEnumOrder(layouts, [](const Layout& row) { return row.mode; }));
 
 const Layout& layoutOf(Mode mode) { return layouts[static_cast<std::size_t>(mode)]; }
 } // namespace
