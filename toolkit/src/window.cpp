@@ -57,12 +57,13 @@ Window::Window(Desktop& desktop, const QString& caption, QSize clientTwips, Styl
 
 QAction* Window::addMenuItem(const QString& caption)
 {
-    if (!menuBar_) {
-        menuBar_ = new QMenuBar(this);
-        menuBar_->setNativeMenuBar(false);
-        layout()->setMenuBar(menuBar_);
+    auto* menuBar = static_cast<QMenuBar*>(layout()->menuBar());
+    if (!menuBar) {
+        menuBar = new QMenuBar(this);
+        menuBar->setNativeMenuBar(false);
+        layout()->setMenuBar(menuBar);
     }
-    QAction* action = menuBar_->addAction(caption);
+    QAction* action = menuBar->addAction(caption);
     // Placed now, not at the first show: the client area's screen position depends on it.
     layout()->activate();
     return action;

@@ -8,7 +8,6 @@
 #include <optional>
 
 class QAction;
-class QMenuBar;
 
 namespace toolkit {
 
@@ -87,7 +86,6 @@ protected:
 private:
     Desktop& desktop_;
     Style style_;
-    QMenuBar* menuBar_ = nullptr;
     QWidget* client_ = nullptr;
     QPointer<QWidget> owner_;
     std::optional<CloseReason> pendingReason_; // none: the close comes from the user
