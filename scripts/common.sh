@@ -11,12 +11,12 @@ packages=(
     fonts-liberation2 valgrind
 )
 # ...and what the tests need besides: the package checkers, the sanitizer and fuzz builds, the
-# format check, the comma locale of the number tests, X servers with real window managers and the
-# screen reader.
+# format check, the comma locale of the number tests, X servers with real window managers (openbox,
+# metacity, KDE's KWin) and the screen reader.
 test_packages=(
     desktop-file-utils appstream dpkg-dev file lintian man-db groff-base
     clang-14 libclang-rt-14-dev clang-format
-    xvfb openbox metacity xdotool x11-utils
+    xvfb openbox metacity kwin-x11 kwin-style-breeze xdotool x11-utils
     orca speech-dispatcher speech-dispatcher-espeak-ng espeak-ng python3-speechd
     at-spi2-core dbus dbus-x11 alsa-utils libasound2-plugins locales
 )
@@ -70,4 +70,27 @@ stage() {
     echo "=== $name"
     "$@"
     echo "=== $name: $((SECONDS - start)) s"
+}
+
+# build_for_windows: Quorvant for Windows as scripts/windows builds it: Qt for Windows once per
+# machine (scripts/windows-qt, cached outside the clone; its prefix exported as
+# QUORVANT_QT_WINDOWS), the host's picture renderer in $(build_dir), then the program, its
+# portable .zip and its setup in $(build_dir windows).
+build_for_windows() {
+    local normal windows
+    normal=$(build_dir)
+    windows=$(build_dir windows)
+    qt_for_windows() { QUORVANT_QT_WINDOWS=$(bash scripts/windows-qt | tail -n1); }
+    stage "Qt for Windows" qt_for_windows
+    export QUORVANT_QT_WINDOWS
+    echo "Qt for Windows: $QUORVANT_QT_WINDOWS"
+    # Qt Svg is not there for Windows: the pictures are rendered at build time by the host's
+    # build of the tree's renderer.
+    host_renderer() {
+        [ -f "$normal/CMakeCache.txt" ] || cmake --preset default -B "$normal" "$werror"
+        cmake --build "$normal" --target quorvant_render_icon
+    }
+    stage "the picture renderer ($normal)" host_renderer
+    stage "build for Windows ($windows)" configure_and_build windows "$windows" "$werror" \
+        -DQUORVANT_RENDER_TOOL="$top/$normal/packaging/quorvant_render_icon"
 }

@@ -14,9 +14,9 @@ using namespace harness;
 static const char* calibrate(const QString& mode)
 {
     pick("Main", "Combo1", mode);
-    click("Main", "Command3");
-    QTest::qWait(0);
-    return mode == lx ? "Cal_Lx" : "Cal_Cx";
+    const char* name = mode == lx ? "Cal_Lx" : "Cal_Cx";
+    openFromMain(name);
+    return name;
 }
 
 // Types "F1|F2|reference", F1 and F2 in KHz, the reference in its default unit; then Calculate.

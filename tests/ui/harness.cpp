@@ -7,6 +7,7 @@
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -203,6 +204,28 @@ void click(const char* windowName, const char* button, std::source_location at)
     if (!b)
         return missing("button", windowName, QLatin1String(button), at);
     QTest::mouseClick(b, Qt::LeftButton);
+}
+
+QWidget* openFromMain(const char* name, std::source_location at)
+{
+    const QString wanted = QString::fromLatin1(name);
+    if (wanted == QLatin1String("Help")) {
+        auto* about = child<QAction>("Main", "MnuAbout");
+        if (!about)
+            return missing("menu item", "Main", QStringLiteral("MnuAbout"), at), nullptr;
+        about->trigger();
+    } else if (wanted == QLatin1String("Cal_Lx")) {
+        pick("Main", "Combo1", lx, at);
+        click("Main", "Command3", at);
+    } else if (wanted == QLatin1String("Cal_Cx")) {
+        if (text("Main", "Combo1") == lx)
+            pick("Main", "Combo1", cxc, at);
+        click("Main", "Command3", at);
+    }
+    QWidget* opened = window(name);
+    if (!opened)
+        missing("window", "the program", wanted, at);
+    return opened;
 }
 
 bool activate(QWidget* window)

@@ -115,6 +115,11 @@ void click(const char* windowName, const char* button,
 // Each of these three fails the test at the caller's line when the window, the control or the
 // item is not there: a misspelt name must not pass for a control that did nothing.
 
+// Opens a window from Main as the user does and returns it: "Help" by the menu item, "Cal_Lx" by
+// "Calibrate" in the Lx mode, "Cal_Cx" by "Calibrate" in the Cx mode Main shows (else the first);
+// "Main" is the open Main. Fails the test at the caller's line when the window does not open.
+QWidget* openFromMain(const char* name, std::source_location at = std::source_location::current());
+
 // Brings a window to the front and waits until it is active.
 bool activate(QWidget* window);
 

@@ -5,21 +5,20 @@
 #include <ui/application.hpp>
 #include <ui/program.hpp>
 
-#include <toolkit/controls.hpp>
+#include <ui/help_window.hpp>
 
-#include <QAction>
+#include <QLabel>
 #include <QSignalSpy>
+
+using namespace harness;
 
 class HelpWindowTest : public harness::WindowTest {
     Q_OBJECT
 
 private slots:
-    void aboutWindow()
+    // Seven lines, separated by a carriage return alone, each shown on a line of its own.
+    void text()
     {
-        harness::child<QAction>("Main", "MnuAbout")->trigger();
-        QWidget* help = harness::window("Help");
-        auto* label = harness::child<toolkit::Label>("Help", "Label1");
-        QVERIFY(label);
         const QStringList lines{"Inductance and Capacitance Meter",
                                 "                       by ",
                                 "              Dorvin Keltsby",
@@ -27,23 +26,39 @@ private slots:
                                 "          full info on my web",
                                 "",
                                 "     http://www.keltsby.example/quorvant/"};
-        QCOMPARE(label->caption(), lines.join('\r')); // six carriage returns, no line feed
+        QCOMPARE(ui::HelpWindow::aboutText(), lines.join('\r')); // no line feed
+        openFromMain("Help");
+        QCOMPARE(child<QLabel>("Help", "Label1")->text(), lines.join('\n'));
+    }
+
+    void captionAndPlace()
+    {
+        QWidget* help = openFromMain("Help");
         QCOMPARE(help->windowTitle(), "About  -   Quorvant * by Dorvin Keltsby - QQ9QQQ *");
-        QCOMPARE(help->geometry(), QRect(2595 / 15, 3330 / 15, 4935 / 15, 2385 / 15));
+        QCOMPARE(help->geometry(), QRect(173, 222, 329, 159));
+    }
 
-        // "About" again: the same window, not moved back, its text not set again.
+    // "About" again: the same window, not moved back, its text not set again.
+    void aboutAgain()
+    {
+        QWidget* help = openFromMain("Help");
         help->move(help->pos() + QPoint(40, 30));
-        label->setCaption("left by the test");
-        harness::child<QAction>("Main", "MnuAbout")->trigger();
-        QVERIFY(harness::openWindows().count("Help") == 1 && harness::window("Help") == help);
-        QCOMPARE(help->geometry().topLeft(), QPoint(2595 / 15 + 40, 3330 / 15 + 30));
-        QCOMPARE(label->caption(), "left by the test");
+        child<QLabel>("Help", "Label1")->setText("left by the test");
+        QCOMPARE(openFromMain("Help"), help);
+        QCOMPARE(openWindows().count("Help"), 1);
+        QCOMPARE(help->geometry().topLeft(), QPoint(213, 252));
+        QCOMPARE(child<QLabel>("Help", "Label1")->text(), "left by the test");
+    }
 
-        // The program ends with its last window: with Help, not with Main.
+    // The program ends with its last window: with Help, not with Main.
+    void keepsTheProgramRunning()
+    {
+        QWidget* help = openFromMain("Help");
         QSignalSpy ended(&program(), &ui::Program::lastWindowClosed);
-        QVERIFY(harness::window("Main")->close());
+        QVERIFY(window("Main")->close());
         // With Help open, Main and its picture window gone, the program goes on.
-        QVERIFY(!QTest::qWaitFor([&] { return !ended.isEmpty(); }, 20) && help->close());
+        QVERIFY(!QTest::qWaitFor([&] { return !ended.isEmpty(); }, 20));
+        QVERIFY(help->close());
         QTRY_COMPARE(ended.count(), 1);
     }
 
@@ -61,7 +76,7 @@ private slots:
             return all;
         };
         const auto drawn = pixels(QImage(QStringLiteral(QUORVANT_RESOURCES "/icon32.png")));
-        const auto icon = [] { return harness::window("Main")->windowIcon(); };
+        const auto icon = [] { return window("Main")->windowIcon(); };
         QCOMPARE(pixels(icon().pixmap(32).toImage()), drawn);
         ui::addScalableIcon();
         QCOMPARE(pixels(icon().pixmap(32).toImage()), drawn); // 32 pixels: still the drawn one

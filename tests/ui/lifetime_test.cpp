@@ -12,6 +12,12 @@
 
 using namespace harness;
 
+namespace {
+// How Main is closed: by its close box, told a reason, by the program's termination request, or
+// by SIGTERM where the program catches it.
+enum class Close { CloseBox, FromUser, FromCode, FromTaskManager, Termination, Sigterm };
+} // namespace
+
 class LifetimeTest : public harness::WindowTest {
     Q_OBJECT
 
@@ -22,42 +28,41 @@ class LifetimeTest : public harness::WindowTest {
 private slots:
     void closing_data()
     {
-        QTest::addColumn<QString>("how");  // the close box, a close reason, or a termination
-        QTest::addColumn<int>("reason");   // for "reason"
+        QTest::addColumn<Close>("close");
         QTest::addColumn<QString>("left"); // the windows still open
-        QTest::newRow("close box") << "close box" << 0 << "Help";
-        using toolkit::CloseReason;
-        QTest::newRow("0 user") << "reason" << int(CloseReason::FromUser) << "Help";
-        QTest::newRow("1 program") << "reason" << int(CloseReason::FromCode) << "CxC_Image Help";
-        QTest::newRow("2 shutdown or log-off")
-            << "reason" << int(CloseReason::FromSessionEnd) << "CxC_Image Help";
-        QTest::newRow("3 task manager") << "reason" << int(CloseReason::FromTaskManager) << "Help";
-        QTest::newRow("termination request") << "termination" << 0 << "";
+        QTest::newRow("close box") << Close::CloseBox << "Help";
+        QTest::newRow("reason: user") << Close::FromUser << "Help";
+        QTest::newRow("reason: program") << Close::FromCode << "CxC_Image Help";
+        QTest::newRow("reason: task manager") << Close::FromTaskManager << "Help";
+        QTest::newRow("termination request") << Close::Termination << "";
         if (catchesSigterm)
-            QTest::newRow("SIGTERM") << "SIGTERM" << 0 << "";
+            QTest::newRow("SIGTERM") << Close::Sigterm << "";
     }
     // Help keeps the program running after Main; the end comes with the last window. A
     // termination request closes everything, a calibration window, the disabled Main and the
     // picture of the last mode too, a signal in the event loop.
     void closing()
     {
-        QFETCH(QString, how);
-        QFETCH(int, reason);
+        QFETCH(Close, close);
         QFETCH(QString, left);
         QSignalSpy last(&program(), &ui::Program::lastWindowClosed);
         program().openHelp();
-        const bool signal = how == QLatin1String("SIGTERM");
-        if (signal || how == QLatin1String("termination")) {
+        auto* main = static_cast<toolkit::Window*>(window("Main"));
+        using toolkit::CloseReason;
+        switch (close) {
+        case Close::CloseBox: main->close(); break;
+        case Close::FromUser: main->closeWithReason(CloseReason::FromUser); break;
+        case Close::FromCode: main->closeWithReason(CloseReason::FromCode); break;
+        case Close::FromTaskManager: main->closeWithReason(CloseReason::FromTaskManager); break;
+        case Close::Termination:
+        case Close::Sigterm:
             pick("Main", "Combo1", cxl);
             click("Main", "Command3"); // Calibrate: Cal_Cx opens, Main is disabled
-            signal ? void(std::raise(SIGTERM)) : terminate();
-        } else if (how == QLatin1String("close box")) {
-            window("Main")->close();
-        } else {
-            static_cast<toolkit::Window*>(window("Main"))
-                ->closeWithReason(static_cast<toolkit::CloseReason>(reason));
+            close == Close::Sigterm ? void(std::raise(SIGTERM)) : terminate();
+            break;
         }
-        QCOMPARE(window("Main") != nullptr, signal); // a signal is handled in the event loop
+        // A signal is handled in the event loop: Main is still there.
+        QCOMPARE(window("Main") != nullptr, close == Close::Sigterm);
         QTRY_COMPARE(openWindows().join(' '), left);
         QTest::qWait(0);
         QCOMPARE(last.count(), left.isEmpty() ? 1 : 0);

@@ -5,7 +5,6 @@
 #include <quorvant/record.hpp>
 #include <ui/program.hpp>
 
-#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
@@ -155,9 +154,8 @@ private slots:
     {
         program().record() = calibration;
         type("Main", "Text1", "400000");
-        window("Main")->findChild<QAction*>("MnuAbout")->trigger();
-        QWidget* help = window("Help");
-        window("Main")->findChild<QAction*>("MnuAbout")->trigger();
+        QWidget* help = openFromMain("Help");
+        openFromMain("Help");
         QVERIFY(activate(window("Help")));
         QCOMPARE(openWindows(), (QStringList{"CxC_Image", "Help", "Main"}));
         QVERIFY(window("Help") == help); // neither a second Help nor a new one
@@ -172,16 +170,22 @@ private slots:
     {
         QTest::addColumn<QString>("list");
         QTest::addColumn<QString>("mode");
-        QTest::addColumn<QString>("result"); // the field F1 writes
-        QTest::newRow("Combo1") << "Combo1" << cxc << "Text4";
-        QTest::newRow("Combo2") << "Combo2" << cxc << "Text4";
-        QTest::newRow("Combo3") << "Combo3" << lx << "Text2";
-        QTest::newRow("Combo4") << "Combo4" << cxc << "Text4";
+        QTest::addColumn<QString>("resultField"); // the field F1 writes
+        QTest::addColumn<QString>("result");      // and what it writes there
+        QTest::newRow("Combo1") << "Combo1" << cxc << "Text4"
+                                << "583.1";
+        QTest::newRow("Combo2") << "Combo2" << cxc << "Text4"
+                                << "583.1";
+        QTest::newRow("Combo3") << "Combo3" << lx << "Text2"
+                                << "58.314";
+        QTest::newRow("Combo4") << "Combo4" << cxc << "Text4"
+                                << "583.1";
     }
     void keysOverAnOpenList()
     {
         QFETCH(QString, list);
         QFETCH(QString, mode);
+        QFETCH(QString, resultField);
         QFETCH(QString, result);
         program().record() = calibration;
         pick("Main", "Combo1", mode);
@@ -194,7 +198,7 @@ private slots:
         QWidget* popup = QApplication::activePopupWidget();
         QWidget* keyboard = popup->focusWidget() ? popup->focusWidget() : popup;
         QTest::keyClick(keyboard, Qt::Key_F1);
-        QCOMPARE(text("Main", qPrintable(result)), mode == lx ? "58.314" : "583.1");
+        QCOMPARE(text("Main", qPrintable(resultField)), result);
         if (QApplication::activePopupWidget() != popup) // the list may close on the key
             combo->showPopup();
         QTRY_VERIFY(QApplication::activePopupWidget());
@@ -207,21 +211,25 @@ private slots:
     void calculate_data()
     {
         QTest::addColumn<QString>("mode");
+        QTest::addColumn<QString>("locale"); // the regional settings
         QTest::addColumn<QString>("frequency");
         QTest::addColumn<QString>("frequencyUnit");
+        QTest::addColumn<QString>("resultList"); // the result's unit list
         QTest::addColumn<QString>("resultUnit");
-        QTest::addColumn<QString>("result"); // "12" where nothing is written
+        QTest::addColumn<QString>("resultField"); // the field the mode writes
+        QTest::addColumn<QString>("otherField");  // the result field it leaves alone
+        QTest::addColumn<QString>("result");      // "12" where nothing is written
         QTest::addColumn<QString>("warning");
         // clang-format off
-        QTest::newRow("Lx")           << lx  << "400"    << "KHz" << "uH" << "58.302"   << QString();
-        QTest::newRow("Lx nH")        << lx  << "0.4"    << "MHz" << "nH" << "58302.4"  << QString();
-        QTest::newRow("Lx comma")     << lx  << "400"    << "KHz" << "uH" << "58,302"   << QString();
-        QTest::newRow("Cx C")         << cxc << "400000" << "Hz"  << "pF" << "583.1"    << QString();
-        QTest::newRow("Cx C nF")      << cxc << "400"    << "KHz" << "nF" << "0.583"    << QString();
-        QTest::newRow("Cx L")         << cxl << "600"    << "KHz" << "uH" << "237.404"  << QString();
-        QTest::newRow("Cx L mH")      << cxl << "0.6"    << "MHz" << "mH" << "0.237404" << QString();
-        QTest::newRow("no record")    << cxl << "400"    << "KHz" << "uH" << "12"       << noRecord;
-        QTest::newRow("out of range") << lx  << "1e400"  << "MHz" << "uH" << "12"       << outOfRange;
+        QTest::newRow("Lx")           << lx  << "C"     << "400"    << "KHz" << "Combo3" << "uH" << "Text2" << "Text4" << "58.302"   << QString();
+        QTest::newRow("Lx nH")        << lx  << "C"     << "0.4"    << "MHz" << "Combo3" << "nH" << "Text2" << "Text4" << "58302.4"  << QString();
+        QTest::newRow("Lx comma")     << lx  << "de_DE" << "400"    << "KHz" << "Combo3" << "uH" << "Text2" << "Text4" << "58,302"   << QString();
+        QTest::newRow("Cx C")         << cxc << "C"     << "400000" << "Hz"  << "Combo4" << "pF" << "Text4" << "Text2" << "583.1"    << QString();
+        QTest::newRow("Cx C nF")      << cxc << "C"     << "400"    << "KHz" << "Combo4" << "nF" << "Text4" << "Text2" << "0.583"    << QString();
+        QTest::newRow("Cx L")         << cxl << "C"     << "600"    << "KHz" << "Combo3" << "uH" << "Text2" << "Text4" << "237.404"  << QString();
+        QTest::newRow("Cx L mH")      << cxl << "C"     << "0.6"    << "MHz" << "Combo3" << "mH" << "Text2" << "Text4" << "0.237404" << QString();
+        QTest::newRow("no record")    << cxl << "C"     << "400"    << "KHz" << "Combo3" << "uH" << "Text2" << "Text4" << "12"       << noRecord;
+        QTest::newRow("out of range") << lx  << "C"     << "1e400"  << "MHz" << "Combo3" << "uH" << "Text2" << "Text4" << "12"       << outOfRange;
         // clang-format on
     }
     // Calculate reads the mode, the frequency and its unit, the stray inductance of 12 nH and
@@ -230,22 +238,25 @@ private slots:
     void calculate()
     {
         QFETCH(QString, mode);
+        QFETCH(QString, locale);
         QFETCH(QString, frequency);
         QFETCH(QString, frequencyUnit);
+        QFETCH(QString, resultList);
         QFETCH(QString, resultUnit);
+        QFETCH(QString, resultField);
+        QFETCH(QString, otherField);
         QFETCH(QString, result);
         QFETCH(QString, warning);
-        QLocale::setDefault(result.contains(',') ? QLocale(QLocale::German) : QLocale::c());
+        QLocale::setDefault(QLocale(locale));
         program().record() = warning == noRecord ? quorvant::CalibrationRecord() : calibration;
         pick("Main", "Combo1", mode);
-        const bool c = mode == cxc;
         type("Main", "Text1", frequency);
         pick("Main", "Combo2", frequencyUnit);
-        pick("Main", c ? "Combo4" : "Combo3", resultUnit);
+        pick("Main", qPrintable(resultList), resultUnit);
         for (const char* name : {"Text2", "Text3", "Text4", "Text5", "Text6", "Text7"})
             field(name)->setText("12");
         click("Main", "Command1");
-        QCOMPARE(texts("Main", c ? "Text2 Text4" : "Text4 Text2"), (QStringList{"12", result}));
+        QCOMPARE(texts("Main", otherField + ' ' + resultField), (QStringList{"12", result}));
         const QList<Box> boxes = BoxCatcher::instance().take();
         QCOMPARE(boxes.size(), warning.isEmpty() ? 0 : 1);
         for (const Box& b : boxes) // one OK button, modal to the whole program

@@ -1,6 +1,6 @@
 // The three circuit picture windows: after each change of mode exactly the mode's window is open,
-// at its place or where the user moved it, with its caption, size, style and picture; and it
-// closes with Main.
+// at its place or where the user moved it, with its caption, size, style and picture; and they
+// close with Main.
 #include "harness.hpp"
 
 #include <toolkit/controls.hpp>
@@ -9,64 +9,100 @@
 
 using namespace harness;
 
-const QStringList modes{cxc, cxl, lx};
-
-// Each mode's window: its name, its picture (":/" + svg, from SVG or rendered) and the picture's
-// own size in pixels, its client area's place and size, and Frame1's and Image1's sizes, in twips.
-const struct {
-    const char *name, *svg;
-    QSize size;
-    QPoint at;
-    QSize client, frame, image;
-} pictures[] = {
-    {"CxC_Image", "cxc", {449, 229}, {2550, 4830}, {5550, 3105}, {5295, 2895}, {5055, 2535}},
-    {"CxL_Image", "cxl", {493, 283}, {2550, 4830}, {5430, 3240}, {5175, 3015}, {4935, 2655}},
-    {"Lx_Image", "lx", {388, 291}, {7050, 5325}, {4485, 3600}, {4215, 3375}, {3975, 3015}},
-};
-
+namespace {
 // Chooses a mode in Main; returns the names of the picture windows then open.
-static QString choose(int mode)
+QString choose(const QString& mode)
 {
-    pick("Main", "Combo1", modes[mode]);
+    pick("Main", "Combo1", mode);
     QTest::qWait(0);
     return openWindows().join(' ').remove("Main").trimmed();
 }
+
+// Each mode's window, in pixels: its client area on the screen, Frame1 and Image1 in their
+// parents, and the picture's own size.
+void eachMode()
+{
+    QTest::addColumn<QString>("mode");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("client");
+    QTest::addColumn<QRect>("frame");
+    QTest::addColumn<QRect>("image");
+    QTest::addColumn<QSize>("picture");
+    // clang-format off
+    QTest::newRow("CxC") << cxc << "CxC_Image" << QRect(170, 322, 370, 207) << QRect(8, 8, 353, 193) << QRect(8, 16, 337, 169) << QSize(449, 229);
+    QTest::newRow("CxL") << cxl << "CxL_Image" << QRect(170, 322, 362, 216) << QRect(8, 8, 345, 201) << QRect(8, 16, 329, 177) << QSize(493, 283);
+    QTest::newRow("Lx")  << lx  << "Lx_Image"  << QRect(470, 355, 299, 240) << QRect(8, 8, 281, 225) << QRect(8, 16, 265, 201) << QSize(388, 291);
+    // clang-format on
+}
+} // namespace
 
 class PictureWindowsTest : public harness::WindowTest {
     Q_OBJECT
 
 private slots:
-
-    // The first mode's window is moved before the second choice. Chosen again, it stays where it
-    // is and is not brought to the front; closed by the change, it opens at its place again.
-    void modeChange_data()
+    // From every mode to every mode, exactly the new mode's window is open.
+    void onlyTheModesWindow_data()
     {
-        QTest::addColumn<int>("pair"); // first * 3 + second
-        for (int i = 0; i < 9; ++i)
-            QTest::addRow("%s -> %s", pictures[i / 3].name, pictures[i % 3].name) << i;
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<QString>("to");
+        QTest::addColumn<QString>("open");
+        for (const auto& [from, fromName] : {std::pair{cxc, "CxC"}, {cxl, "CxL"}, {lx, "Lx"}}) {
+            QTest::addRow("%s -> CxC", fromName) << from << cxc << "CxC_Image";
+            QTest::addRow("%s -> CxL", fromName) << from << cxl << "CxL_Image";
+            QTest::addRow("%s -> Lx", fromName) << from << lx << "Lx_Image";
+        }
     }
-    void modeChange()
+    void onlyTheModesWindow()
     {
-        QFETCH(int, pair);
-        const int first = pair / 3, second = pair % 3;
-        const auto &q = pictures[first], &p = pictures[second];
-        QCOMPARE(choose(first), q.name);
-        window(q.name)->move(window(q.name)->pos() + QPoint(37, 23));
-        const QPoint moved = window(q.name)->geometry().topLeft();
+        QFETCH(QString, from);
+        QFETCH(QString, to);
+        QFETCH(QString, open);
+        choose(from);
         QVERIFY(activate(window("Main")));
-        QCOMPARE(choose(second), p.name);
-        QWidget* w = window(p.name);
-        QVERIFY(first != second || QApplication::activeWindow() != w);
-        QCOMPARE(w->geometry(), QRect(first == second ? moved : p.at / 15, p.client / 15));
-        QCOMPARE(w->windowTitle(), modes[second]);
-        QCOMPARE(w->windowType(), Qt::Window); // an ordinary window, not kept above Main
+        QCOMPARE(choose(to), open);
+    }
+
+    // Opened by its mode, the window has the layout's place and sizes.
+    void placeAndSizes_data() { eachMode(); }
+    void placeAndSizes()
+    {
+        QFETCH(QString, mode);
+        QFETCH(QString, name);
+        QFETCH(QRect, client);
+        QFETCH(QRect, frame);
+        QFETCH(QRect, image);
+        QFETCH(QSize, picture);
+        QCOMPARE(choose(mode), name);
+        QCOMPARE(window(qPrintable(name))->geometry(), client);
+        QCOMPARE(child<QWidget>(qPrintable(name), "Frame1")->geometry(), frame);
+        auto* area = child<toolkit::ImageArea>(qPrintable(name), "Image1");
+        QCOMPARE(area->geometry(), image);
+        QCOMPARE(area->pictureSize(), picture);
+    }
+
+    // An ordinary window, not kept above Main, captioned with its mode, without close box or
+    // system menu.
+    void captionAndStyle_data() { eachMode(); }
+    void captionAndStyle()
+    {
+        QFETCH(QString, mode);
+        QFETCH(QString, name);
+        choose(mode);
+        QWidget* w = window(qPrintable(name));
+        QCOMPARE(w->windowTitle(), mode);
+        QCOMPARE(w->windowType(), Qt::Window);
         QVERIFY(!(w->windowFlags() & (Qt::WindowCloseButtonHint | Qt::WindowSystemMenuHint)));
-        QCOMPARE(child<QWidget>(p.name, "Frame1")->geometry(), QRect(QPoint(8, 8), p.frame / 15));
-        auto* area = child<toolkit::ImageArea>(p.name, "Image1");
-        QCOMPARE(area->geometry(), QRect(QPoint(8, 16), p.image / 15));
-        QCOMPARE(area->pictureSize(), p.size);
-        // The picture fills the area, dark lines on its own white background up to the corners.
-        const QImage shown = area->grab().toImage();
+    }
+
+    // The picture fills the area: dark lines on its own white background up to the corners.
+    void pictureFillsTheArea_data() { eachMode(); }
+    void pictureFillsTheArea()
+    {
+        QFETCH(QString, mode);
+        QFETCH(QString, name);
+        choose(mode);
+        const QImage shown =
+            child<toolkit::ImageArea>(qPrintable(name), "Image1")->grab().toImage();
         int dark = 0;
         for (int i = 0; i < shown.width() * shown.height(); ++i)
             dark += qGray(shown.pixel(i % shown.width(), i / shown.width())) < 128;
@@ -74,9 +110,46 @@ private slots:
         for (int x : {0, shown.width() - 1})
             for (int y : {0, shown.height() - 1})
                 QCOMPARE(shown.pixel(x, y), qRgb(255, 255, 255));
+    }
 
-        QCOMPARE(choose(first), q.name);
-        QCOMPARE(window(q.name)->geometry().topLeft(), first == second ? moved : q.at / 15);
+    // Chosen again, the mode's window stays where the user moved it and is not brought to the
+    // front.
+    void sameModeAgainKeepsTheWindow_data() { eachMode(); }
+    void sameModeAgainKeepsTheWindow()
+    {
+        QFETCH(QString, mode);
+        QFETCH(QString, name);
+        choose(mode);
+        QWidget* w = window(qPrintable(name));
+        w->move(w->pos() + QPoint(37, 23));
+        const QRect moved = w->geometry();
+        QVERIFY(activate(window("Main")));
+        QCOMPARE(choose(mode), name);
+        QCOMPARE(window(qPrintable(name)), w);
+        QCOMPARE(w->geometry(), moved);
+        QVERIFY(QApplication::activeWindow() != w);
+    }
+
+    // Closed by another mode, a moved window opens at its own place again.
+    void reopenedAtItsPlace_data() { eachMode(); }
+    void reopenedAtItsPlace()
+    {
+        QFETCH(QString, mode);
+        QFETCH(QString, name);
+        QFETCH(QRect, client);
+        choose(mode);
+        window(qPrintable(name))->move(window(qPrintable(name))->pos() + QPoint(37, 23));
+        choose(mode == lx ? cxc : lx);
+        QCOMPARE(choose(mode), name);
+        QCOMPARE(window(qPrintable(name))->geometry(), client);
+    }
+
+    // Closing Main closes the picture with it.
+    void closesWithMain_data() { eachMode(); }
+    void closesWithMain()
+    {
+        QFETCH(QString, mode);
+        choose(mode);
         QVERIFY(window("Main")->close());
         QCOMPARE(openWindows(), QStringList());
     }

@@ -17,6 +17,7 @@
 
 #include <random>
 #include <utility>
+#include <vector>
 
 using namespace harness;
 
@@ -63,79 +64,128 @@ class RandomUserTest : public harness::WindowTest {
         return s;
     }
 
-    void step()
+    // The window a user who means it works in: the open calibration window, else Main.
+    QWidget* working()
     {
-        const int roll = below(100);
-        QWidget* main = window("Main");
-        QWidget* cal = window("Cal_Lx") ? window("Cal_Lx") : window("Cal_Cx");
-        QWidget* w = cal ? cal : main;
-        // What a user who means it does (roll < 12, 34 to 41): readings into a calibration
-        // window or Main, and Calculate. Without it hardly any result would ever be shown.
-        if (roll < 34) { // typing into any text field, the editable list included
-            const QString input = cal ? any<QString>({"Text1", "Text2", "Text6"}) : "Text1";
-            QLineEdit* e = roll < 12 ? w->findChild<QLineEdit*>(input) : any(children<QLineEdit>());
-            const QString s = roll < 12 ? number() : arbitrary();
-            const QObject* field = e->objectName().isEmpty() ? e->parent() : e; // the list
-            last_ = "type \"" + s.left(60) + "\" into " + nameOf(e->window()) + '.' + nameOf(field);
-            activate(e->window());
-            type(nameOf(e->window()), nameOf(field), s);
-            e->setProperty("typed", e->text()); // the user's own text
+        if (QWidget* cal = window("Cal_Lx") ? window("Cal_Lx") : window("Cal_Cx"))
+            return cal;
+        return window("Main");
+    }
+
+    // Types `text` into `e` of any window, as the user does.
+    void typeInto(QLineEdit* e, const QString& text)
+    {
+        const QObject* field = e->objectName().isEmpty() ? e->parent() : e; // the editable list
+        last_ = "type \"" + text.left(60) + "\" into " + nameOf(e->window()) + '.' + nameOf(field);
+        activate(e->window());
+        type(nameOf(e->window()), nameOf(field), text);
+        e->setProperty("typed", e->text()); // the user's own text
+    }
+
+    // A reading into a field the calculation reads: without it hardly a result would be shown.
+    void typeReading()
+    {
+        QWidget* w = working();
+        const QString field =
+            w == window("Main") ? "Text1" : any<QString>({"Text1", "Text2", "Text6"});
+        typeInto(w->findChild<QLineEdit*>(field), number());
+    }
+    void typeAnything() { typeInto(any(children<QLineEdit>()), arbitrary()); }
+
+    void clickButton(QPushButton* b)
+    {
+        const QByteArray name = nameOf(b);
+        QWidget* w = b->window();
+        last_ = "click " + nameOf(w) + '.' + name;
+        recordMayChange_ = name == "Command1" && w != window("Main");
+        reset_ = name == "Command2" ? nameOf(w) : QByteArray();
+        activate(w);
+        click(nameOf(w), name);
+    }
+    // Calculate, and Calibrate or Return, in the working window.
+    void clickCalculate() { clickButton(working()->findChild<QPushButton*>("Command1")); }
+    void clickCalibrateOrReturn() { clickButton(working()->findChild<QPushButton*>("Command3")); }
+    void clickAnyButton() { clickButton(any(children<QPushButton>())); }
+
+    // F1 or F5, with modifiers or not, as a real key to the focus widget.
+    void key()
+    {
+        if (below(5) == 0 || !QApplication::activeWindow())
+            activate(anyWindow());
+        const Qt::Key k = below(5) < 3 ? Qt::Key_F1 : Qt::Key_F5;
+        // None, or any of Shift, Control, Alt and Meta (the flags 1 << 25 to 1 << 28).
+        const auto m =
+            Qt::KeyboardModifiers::fromInt(below(2) ? 0u : static_cast<unsigned>(below(16)) << 25);
+        QWidget* active = QApplication::activeWindow();
+        QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : active;
+        if (!target || !target->isEnabled())
             return;
-        }
-        if (roll < 58) { // a click on a button
-            const char* purposeful = roll < 39 ? "Command1" : "Command3";
-            QPushButton* b =
-                roll < 42 ? w->findChild<QPushButton*>(purposeful) : any(children<QPushButton>());
-            const QByteArray name = nameOf(b);
-            w = b->window();
-            last_ = "click " + nameOf(w) + '.' + name;
-            recordMayChange_ = name == "Command1" && w != main;
-            reset_ = name == "Command2" ? nameOf(w) : QByteArray();
-            activate(w);
-            return click(nameOf(w), name);
-        }
-        if (roll < 74) { // F1 or F5, with modifiers or not, as a real key to the focus widget
-            if (below(5) == 0 || !QApplication::activeWindow())
-                activate(anyWindow());
-            const Qt::Key k = below(5) < 3 ? Qt::Key_F1 : Qt::Key_F5;
-            // None, or any of Shift, Control, Alt and Meta (the flags 1 << 25 to 1 << 28).
-            const auto m = Qt::KeyboardModifiers::fromInt(
-                below(2) ? 0u : static_cast<unsigned>(below(16)) << 25);
-            QWidget* active = QApplication::activeWindow();
-            QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : active;
-            if (!target || !target->isEnabled())
-                return;
-            last_ =
-                QString("F%1 (modifiers %2) to ").arg(k - Qt::Key_F1 + 1).arg(m.toInt(), 0, 16) +
+        last_ = QString("F%1 (modifiers %2) to ").arg(k - Qt::Key_F1 + 1).arg(m.toInt(), 0, 16) +
                 nameOf(target->window()) + '.' + nameOf(target);
-            const bool forMain = active == main && target->window() == main;
-            f1_ = forMain && k == Qt::Key_F1;
-            reset_ = forMain && k == Qt::Key_F5 ? "Main" : "";
-            return QTest::keyClick(target, k, m);
-        }
-        if (roll < 90) { // a mode, or an item of any list
-            QComboBox* modes = main->findChild<QComboBox*>("Combo1");
-            auto* list = roll < 82 ? modes : any(children<QComboBox>());
-            if (!list->isEnabled())
-                return;
-            const QString item = list->itemText(below(list->count()));
-            last_ = "pick " + nameOf(list->window()) + '.' + nameOf(list) + ' ' + item;
-            modeChosen_ = list == modes;
-            activate(list->window());
-            return pick(nameOf(list->window()), nameOf(list), item);
-        }
-        if (roll < 97) { // Alt+F4: the window manager asks the window to close
-            w = anyWindow();
-            last_ = "Alt+F4 on " + w->objectName();
-            w->close();
+        const bool forMain = active == window("Main") && target->window() == window("Main");
+        f1_ = forMain && k == Qt::Key_F1;
+        reset_ = forMain && k == Qt::Key_F5 ? "Main" : "";
+        QTest::keyClick(target, k, m);
+    }
+
+    void pickItem(QComboBox* list)
+    {
+        if (!list->isEnabled())
             return;
-        }
+        const QString item = list->itemText(below(list->count()));
+        last_ = "pick " + nameOf(list->window()) + '.' + nameOf(list) + ' ' + item;
+        modeChosen_ = list->window() == window("Main") && nameOf(list) == "Combo1";
+        activate(list->window());
+        pick(nameOf(list->window()), nameOf(list), item);
+    }
+    void pickMode() { pickItem(window("Main")->findChild<QComboBox*>("Combo1")); }
+    void pickAnyItem() { pickItem(any(children<QComboBox>())); }
+
+    // Alt+F4: the window manager asks the window to close.
+    void closeWindow()
+    {
+        QWidget* w = anyWindow();
+        last_ = "Alt+F4 on " + w->objectName();
+        w->close();
+    }
+
+    // "About" in Main's menu bar, with the mouse.
+    void about()
+    {
+        QWidget* main = window("Main");
         if (!main->isEnabled())
             return;
         last_ = "About";
         activate(main);
         auto* bar = main->findChild<QMenuBar*>();
         QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(bar->actions()[0]).center());
+    }
+
+    struct Action {
+        const char* name;
+        double weight; // in a hundred actions
+        void (RandomUserTest::*run)();
+    };
+    static constexpr Action actions[] = {
+        {"type a reading", 12, &RandomUserTest::typeReading},
+        {"type anything", 22, &RandomUserTest::typeAnything},
+        {"Calculate", 5, &RandomUserTest::clickCalculate},
+        {"Calibrate or Return", 3, &RandomUserTest::clickCalibrateOrReturn},
+        {"click any button", 16, &RandomUserTest::clickAnyButton},
+        {"F1 or F5", 16, &RandomUserTest::key},
+        {"choose a mode", 8, &RandomUserTest::pickMode},
+        {"pick an item of any list", 8, &RandomUserTest::pickAnyItem},
+        {"Alt+F4", 7, &RandomUserTest::closeWindow},
+        {"About", 3, &RandomUserTest::about},
+    };
+
+    std::discrete_distribution<std::size_t> chooseAction_;
+
+    void step()
+    {
+        const Action& action = actions[chooseAction_(rng_)];
+        last_ = action.name; // until the action says more
+        (this->*action.run)();
     }
 
     QString check()
@@ -171,12 +221,11 @@ class RandomUserTest : public harness::WindowTest {
                     return QStringLiteral("Reset left %1 filled").arg(QLatin1String(f));
         }
         reset_.clear();
-        // After a mode change exactly the mode's picture is open: "Cx Mode (Calculate C)" shows
-        // CxC_Image, "Lx Mode (Calculate L)" Lx_Image.
+        // After a mode change exactly the mode's picture is open.
         const QString mode = text("Main", "Combo1");
-        const QString picture = mode.startsWith("Lx") ? "Lx" : "Cx" + mode.mid(mode.size() - 2, 1);
+        const QString picture = mode == cxc ? "CxC_Image" : mode == cxl ? "CxL_Image" : "Lx_Image";
         if (std::exchange(modeChosen_, false) &&
-            openWindows().filter("_Image") != QStringList{picture + "_Image"})
+            openWindows().filter("_Image") != QStringList{picture})
             return "in mode " + mode + " the windows open are " + openWindows().join(", ");
         if (const bool on = window("Main")->isEnabled();
             on == (window("Cal_Lx") || window("Cal_Cx")))
@@ -188,13 +237,19 @@ class RandomUserTest : public harness::WindowTest {
     }
 
 public:
-    RandomUserTest() : WindowTest(Start::Empty) {}
+    RandomUserTest() : WindowTest(Start::Empty)
+    {
+        std::vector<double> weights;
+        for (const Action& a : actions)
+            weights.push_back(a.weight);
+        chooseAction_ = std::discrete_distribution<std::size_t>(weights.begin(), weights.end());
+    }
 
 private slots:
 
     void run()
     {
-        const int actions = qEnvironmentVariable("QUORVANT_RANDOM_ACTIONS", "21000").toInt() / 3;
+        const int steps = qEnvironmentVariable("QUORVANT_RANDOM_ACTIONS", "21000").toInt() / 3;
         const quint64 more = qEnvironmentVariable("QUORVANT_RANDOM_SEED").toULongLong();
         for (const auto& [seed, locale] : // three seeds, the last with a decimal comma
              {std::pair{1ull, "C"}, std::pair{20240607ull, "C"}, std::pair{77ull, "de_DE"}}) {
@@ -203,7 +258,7 @@ private slots:
             rng_.seed(seed + more);
             record_ = program().record();
             QVERIFY(startProgram());
-            for (int i = 0; i < actions; ++i) {
+            for (int i = 0; i < steps; ++i) {
                 step();
                 QTest::qWait(0); // what the action queued is done, a closed window is gone
                 const QString problem = check();

@@ -29,11 +29,7 @@ TextField::TextField(QWidget* parent, FieldInput input) : QLineEdit(parent)
     setReadOnly(input == FieldInput::DisplayOnly);
 }
 
-void Label::setCaption(const QString& caption)
-{
-    caption_ = caption;
-    setText(displayText(caption));
-}
+void Label::setCaption(const QString& caption) { setText(displayText(caption)); }
 
 void TextField::focusInEvent(QFocusEvent* event)
 {

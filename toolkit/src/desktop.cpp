@@ -1,15 +1,10 @@
-// The count of open windows.
+// The count of open windows, and the dialog font as every platform sizes it.
 #include <toolkit/desktop.hpp>
-
 #include <toolkit/window.hpp>
 
-#include <QWindow>
+#include "desktop_native.hpp"
 
 namespace toolkit {
-
-Desktop::Desktop(QObject* parent) : QObject(parent) {}
-
-Desktop::~Desktop() = default;
 
 void Desktop::track(Window* window)
 {
@@ -18,6 +13,19 @@ void Desktop::track(Window* window)
         if (--open_ == 0)
             emit lastWindowClosed();
     });
+}
+
+QFont dialogFont(qreal pointSize)
+{
+    QFont font;
+    font.setFamilies(native::dialogFontFamilies());
+    font.setPointSizeF(pointSize);
+    font.setStyleHint(QFont::SansSerif);
+    // Latin captions need no shaping: without it, as the classic dialogs drew them (no kerning,
+    // no ligatures), and without the shaper's start-up cost.
+    font.setStyleStrategy(QFont::PreferNoShaping);
+    font.setHintingPreference(native::dialogFontHinting());
+    return font;
 }
 
 } // namespace toolkit

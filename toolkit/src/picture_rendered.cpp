@@ -30,48 +30,57 @@ struct Rendering {
     QString file;
     QSize size;
 };
-
-// What was last drawn: the device pixels it filled and the rendering scaled to them.
-struct Drawn {
-    QSize device;
-    QImage image;
-};
 } // namespace
 
-Picture::Picture(const QString& name)
+struct Picture::Source {
+    // Smallest first: the smallest is the picture at its own size.
+    QList<Rendering> renderings;
+    // What was last drawn: the device pixels it filled and the rendering scaled to them.
+    QSize drawnFor;
+    QImage drawn;
+};
+
+Picture::Picture(const QString& name) : source_(std::make_unique<Source>())
 {
     // Only the sizes are read here, from the files' headers; a rendering is decoded when it is
-    // drawn. Smallest first: the smallest is the picture at its own size.
-    QList<Rendering> renderings;
+    // drawn.
+    QList<Rendering>& renderings = source_->renderings;
     for (const QString& file : renderedFiles(name))
         renderings.append({file, QImageReader(file).size()});
     std::sort(renderings.begin(), renderings.end(), [](const Rendering& a, const Rendering& b) {
         return a.size.width() < b.size.width();
     });
-    if (!renderings.isEmpty())
-        size_ = renderings.first().size;
-    auto drawn = std::make_shared<Drawn>();
-    draw_ = [renderings, drawn](QPainter* painter, const QRectF& target) {
-        if (renderings.isEmpty())
-            return;
-        const qreal ratio = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
-        const QSize needed = (target.size() * ratio).toSize();
-        if (drawn->image.isNull() || drawn->device != needed) {
-            // The smallest rendering at least as large as the device pixels to fill, else the
-            // largest: scaling down a little stays sharp where scaling up would blur.
-            const Rendering* best = &renderings.last();
-            for (const Rendering& r : renderings) {
-                if (r.size.width() >= needed.width() && r.size.height() >= needed.height()) {
-                    best = &r;
-                    break;
-                }
+}
+
+Picture::~Picture() = default;
+
+QSize Picture::defaultSize() const
+{
+    return source_->renderings.isEmpty() ? QSize() : source_->renderings.first().size;
+}
+
+void Picture::render(QPainter* painter, const QRectF& target)
+{
+    const QList<Rendering>& renderings = source_->renderings;
+    if (renderings.isEmpty())
+        return;
+    const qreal ratio = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
+    const QSize needed = (target.size() * ratio).toSize();
+    if (source_->drawn.isNull() || source_->drawnFor != needed) {
+        // The smallest rendering at least as large as the device pixels to fill, else the
+        // largest: scaling down a little stays sharp where scaling up would blur.
+        const Rendering* best = &renderings.last();
+        for (const Rendering& r : renderings) {
+            if (r.size.width() >= needed.width() && r.size.height() >= needed.height()) {
+                best = &r;
+                break;
             }
-            drawn->image =
-                QImage(best->file).scaled(needed, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-            drawn->device = needed;
         }
-        painter->drawImage(target, drawn->image);
-    };
+        source_->drawn =
+            QImage(best->file).scaled(needed, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        source_->drawnFor = needed;
+    }
+    painter->drawImage(target, source_->drawn);
 }
 
 QIcon scalableIcon(const QString& name, const QPixmap& exact)

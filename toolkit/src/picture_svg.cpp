@@ -9,14 +9,23 @@
 
 namespace toolkit {
 
-Picture::Picture(const QString& name)
+struct Picture::Source {
+    QSvgRenderer renderer;
+};
+
+Picture::Picture(const QString& name) : source_(std::make_unique<Source>())
 {
-    auto renderer = std::make_shared<QSvgRenderer>(name + QStringLiteral(".svg"));
-    renderer->setAspectRatioMode(Qt::IgnoreAspectRatio);
-    size_ = renderer->defaultSize();
-    draw_ = [renderer](QPainter* painter, const QRectF& target) {
-        renderer->render(painter, target);
-    };
+    source_->renderer.load(name + QStringLiteral(".svg"));
+    source_->renderer.setAspectRatioMode(Qt::IgnoreAspectRatio);
+}
+
+Picture::~Picture() = default;
+
+QSize Picture::defaultSize() const { return source_->renderer.defaultSize(); }
+
+void Picture::render(QPainter* painter, const QRectF& target)
+{
+    source_->renderer.render(painter, target);
 }
 
 QIcon scalableIcon(const QString& name, const QPixmap& exact)

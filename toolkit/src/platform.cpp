@@ -1,4 +1,4 @@
-// The platform the program runs on, the dialog font, and the window states asked of every desktop.
+// The Qt platform the program runs on, and the window behaviours asked of every desktop alike.
 #include <toolkit/platform.hpp>
 
 #include <QEvent>
@@ -25,19 +25,6 @@ void choosePlatform()
     const auto platform = preferredPlatform([](const char* name) { return qgetenv(name); });
     if (platform)
         qputenv("QT_QPA_PLATFORM", *platform);
-}
-
-QFont dialogFont(qreal pointSize)
-{
-    QFont font;
-    // The dialog font the layouts were made for, MS Sans Serif, in its TrueType form of the same
-    // metrics that every Windows has. Where it is missing (Linux, Wine), Liberation Sans, of the
-    // metrics of Arial; not Tahoma, the newer dialogs' font, in which "Stray Inductance (nH)"
-    // does not fit.
-    font.setFamilies({QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Liberation Sans")});
-    font.setPointSizeF(pointSize);
-    font.setStyleHint(QFont::SansSerif);
-    return font;
 }
 
 namespace {

@@ -98,10 +98,6 @@ void Window::showNonModal()
     activateWindow();
 }
 
-void Window::setWindowEnabled(bool enabled) { setEnabled(enabled); }
-
-void Window::repaintNow() { repaint(); }
-
 void Window::closeWithReason(CloseReason reason)
 {
     pendingReason_ = reason;

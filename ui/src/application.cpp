@@ -5,6 +5,7 @@
 #include <ui/program.hpp>
 
 #include <toolkit/accessibility.hpp>
+#include <toolkit/desktop.hpp>
 #include <toolkit/picture.hpp>
 #include <toolkit/platform.hpp>
 
@@ -90,7 +91,7 @@ void setUpApplication()
 {
     QApplication::setApplicationName(QStringLiteral("Quorvant"));
     QApplication::setApplicationVersion(QStringLiteral(QUORVANT_VERSION));
-    QApplication::setOrganizationDomain(QStringLiteral("keltsby.example"));
+    QApplication::setOrganizationDomain(QStringLiteral(QUORVANT_DOMAIN));
     QGuiApplication::setDesktopFileName(QStringLiteral(QUORVANT_APP_ID));
 
     QApplication::setWindowIcon(QIcon(QPixmap(icon32_xpm)));

@@ -159,7 +159,7 @@ void CalibrationWindow::Command2_Click()
     Text2->setText(QString());
     Text4->setText(QString());
     Text5->setText(QString());
-    repaintNow();
+    repaint();
 }
 
 void CalibrationWindow::Command3_Click()

@@ -24,7 +24,7 @@ QString HelpWindow::aboutText()
     QString text = QStringLiteral("Inductance and Capacitance Meter");
     text += cr + QStringLiteral("                       by ");
     text += cr + QStringLiteral("              " QUORVANT_AUTHOR);
-    text += cr + QStringLiteral("                *  QQ9QQQ  *");
+    text += cr + QStringLiteral("                *  ") + authorMark + QStringLiteral("  *");
     text += cr + QStringLiteral("          full info on my web");
     text += cr;
     text += cr + QStringLiteral("     ") + homePage;

@@ -141,13 +141,24 @@ void MainWindow::Form_Load()
     Text7->setText(QStringLiteral("0"));
 }
 
+std::optional<Mode> MainWindow::currentMode() const
+{
+    // Every decision on the mode is the list's current text compared with the mode names.
+    return quorvant::parseMode(toolkit::stdText(Combo1->currentText()));
+}
+
+bool MainWindow::measuresInductance(Mode mode)
+{
+    return quorvant::measuredQuantity(mode) == quorvant::Quantity::Inductance;
+}
+
 void MainWindow::Combo1_Click()
 {
-    const auto mode = quorvant::parseMode(toolkit::stdText(Combo1->currentText()));
+    const auto mode = currentMode();
     if (!mode)
         return;
     const bool lxSeries = *mode == Mode::LxSeries;
-    const bool inductance = *mode != Mode::CxParallel;
+    const bool inductance = measuresInductance(*mode);
     Label3->setEnabled(inductance);
     Label4->setEnabled(!inductance);
     Text2->setText(QString());
@@ -156,7 +167,7 @@ void MainWindow::Combo1_Click()
     Combo4->setEnabled(!inductance);
     Label11->setVisible(lxSeries);
     Text7->setVisible(lxSeries);
-    repaintNow();
+    repaint();
     emit modeChosen(*mode);
 }
 
@@ -170,10 +181,10 @@ void MainWindow::form_keyup(int keyCode)
 
 void MainWindow::Command1_Click()
 {
-    const auto mode = quorvant::parseMode(toolkit::stdText(Combo1->currentText()));
+    const auto mode = currentMode();
     if (!mode)
         return;
-    const bool inductance = quorvant::measuredQuantity(*mode) == quorvant::Quantity::Inductance;
+    const bool inductance = measuresInductance(*mode);
     const UnitList* unitList = inductance ? Combo3 : Combo4;
     const std::string frequency = toolkit::stdText(Text1->text());
     const std::string stray = toolkit::stdText(Text7->text());
@@ -202,10 +213,10 @@ void MainWindow::Command2_Click()
 
 void MainWindow::Command3_Click()
 {
-    const auto mode = quorvant::parseMode(toolkit::stdText(Combo1->currentText()));
+    const auto mode = currentMode();
     if (!mode)
         return; // no calibration window would ever give Main back
-    setWindowEnabled(false);
+    setEnabled(false);
     emit calibrationRequested(*mode);
 }
 
@@ -222,7 +233,7 @@ void MainWindow::queryUnload(toolkit::CloseReason reason)
 {
     using toolkit::CloseReason;
     if (reason == CloseReason::FromUser || reason == CloseReason::FromTaskManager)
-        emit closingByUser();
+        emit closingFromOutside();
 }
 
 } // namespace ui

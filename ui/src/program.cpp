@@ -45,15 +45,14 @@ void Program::closePictures()
 void Program::openCalibration(Mode mode)
 {
     const bool series = mode == Mode::LxSeries;
+    // Asked for by Main, which is open while it waits.
     MainWindow* main = main_.get();
     auto connectToMain = [main](CalibrationWindow* calibration) {
-        if (!main)
-            return;
         QObject::connect(calibration, &CalibrationWindow::returned, main,
                          &MainWindow::showCalibration);
         // Every way out, "Return" included, ends here.
         QObject::connect(calibration, &CalibrationWindow::leaving, main, [main] {
-            main->setWindowEnabled(true);
+            main->setEnabled(true);
             main->activateWindow();
         });
     };
@@ -80,7 +79,7 @@ void Program::openMain()
             connect(main, &MainWindow::modeChosen, this, &Program::showPictureOf);
             connect(main, &MainWindow::calibrationRequested, this, &Program::openCalibration);
             connect(main, &MainWindow::aboutRequested, this, &Program::openHelp);
-            connect(main, &MainWindow::closingByUser, this, &Program::closePictures);
+            connect(main, &MainWindow::closingFromOutside, this, &Program::closePictures);
         },
         desktop_, record_);
 }

@@ -17,7 +17,7 @@
 
 namespace toolkit {
 
-// A label whose carriage returns start new lines. caption() gives the text as the program set it.
+// A label whose carriage returns start new lines.
 class Label : public QLabel {
     Q_OBJECT
     Q_DISABLE_COPY(Label)
@@ -25,10 +25,6 @@ class Label : public QLabel {
 public:
     Label(QWidget* parent, const char* caption);
     void setCaption(const QString& caption);
-    QString caption() const { return caption_; }
-
-private:
-    QString caption_;
 };
 
 // A push button. No button of the program is a default button: Enter in a field presses none.

@@ -1,13 +1,15 @@
-// The desktop the program's windows live on: it counts them, so that the program can end with the
-// last, and keeps the windows that ask for it out of the task bar.
+// The desktop the program's windows live on, and all that differs between desktops: it counts the
+// windows, so that the program can end with the last; it keeps the windows that ask for it out of
+// the task bar; it names the dialog font. The build picks one file per platform for the last two
+// (desktop_x11.cpp, desktop_windows.cpp, desktop_plain.cpp).
 #pragma once
 
+#include <QFont>
 #include <QObject>
 
 #include <memory>
 
 class QWidget;
-class QWindow;
 
 namespace toolkit {
 
@@ -33,8 +35,13 @@ signals:
 
 private:
     int open_ = 0;
-    // Windows only: the owner that is never shown and takes the task-bar buttons away.
-    std::unique_ptr<QWindow> hiddenOwner_;
+    // What the platform's file keeps for skipTaskBar (on Windows, the owner that is never shown).
+    struct Native;
+    std::unique_ptr<Native> native_;
 };
+
+// The small dialog font the windows were laid out for, at `pointSize`: on Windows its classic
+// dialog font (Microsoft Sans Serif), elsewhere Liberation Sans, of the metrics of Arial.
+QFont dialogFont(qreal pointSize);
 
 } // namespace toolkit

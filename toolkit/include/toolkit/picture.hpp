@@ -7,7 +7,7 @@
 #include <QSize>
 #include <QString>
 
-#include <functional>
+#include <memory>
 
 class QPainter;
 class QRectF;
@@ -17,18 +17,22 @@ namespace toolkit {
 // One picture of the resources, named without its extension (":/cxc"): drawn from ":/cxc.svg",
 // or from the rendering of ":/rendered/cxc/" that best fits the screen it is drawn on.
 class Picture {
+    Q_DISABLE_COPY(Picture)
+
 public:
     explicit Picture(const QString& name);
+    ~Picture();
 
     // The picture's own size in pixels, at a scale of 1.
-    QSize defaultSize() const { return size_; }
+    QSize defaultSize() const;
 
     // Draws the whole picture into `target`, each axis scaled by its own factor.
-    void render(QPainter* painter, const QRectF& target) const { draw_(painter, target); }
+    void render(QPainter* painter, const QRectF& target);
 
 private:
-    QSize size_;
-    std::function<void(QPainter*, const QRectF&)> draw_;
+    // What the build's source file draws from: the SVG renderer, or the renderings.
+    struct Source;
+    std::unique_ptr<Source> source_;
 };
 
 // The icon `name` (":/icon") at every size: the vector source or the rendered sizes, with the

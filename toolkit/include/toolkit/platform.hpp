@@ -1,9 +1,8 @@
-// What differs between desktops: the platform the program runs on, the dialog font, and the
-// window states the desktops let an application ask for.
+// The Qt platform the program runs on, and the window behaviours asked of every desktop alike
+// (what differs between desktops is the Desktop's, in desktop.hpp).
 #pragma once
 
 #include <QByteArray>
-#include <QFont>
 
 #include <functional>
 #include <optional>
@@ -20,10 +19,6 @@ std::optional<QByteArray> preferredPlatform(const std::function<QByteArray(const
 
 // Sets QT_QPA_PLATFORM as preferredPlatform() says for the process's own environment.
 void choosePlatform();
-
-// The small dialog font the windows were laid out for, at `pointSize`: Windows's classic dialog
-// font (Microsoft Sans Serif) where it is installed, else Liberation Sans.
-QFont dialogFont(qreal pointSize);
 
 // Makes a window stay above `owner` (its transient parent) without being its child, so that it
 // is not disabled with it. Call before the first show.

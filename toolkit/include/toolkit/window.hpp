@@ -13,12 +13,11 @@ namespace toolkit {
 
 class Desktop;
 
-// Why a window is asked to close, numbered as the desktop numbers them.
+// Why a window is asked to close.
 enum class CloseReason {
-    FromUser = 0,        // close box, system menu, window manager's close (Alt+F4)
-    FromCode = 1,        // the program closes the window itself
-    FromSessionEnd = 2,  // the desktop session ends (shutdown or log-off)
-    FromTaskManager = 3, // a termination request from outside the program (SIGTERM)
+    FromUser,        // close box, system menu, window manager's close (Alt+F4)
+    FromCode,        // the program closes the window itself
+    FromTaskManager, // a termination request from outside the program (SIGTERM)
 };
 
 enum class Style {
@@ -62,13 +61,9 @@ public:
     void placeClientAt(int leftTwips, int topTwips);
     void centreOnScreen();
 
-    // Shows the window beside the others and makes it the active one.
+    // Shows the window beside the others and makes it the active one. Disabled (setEnabled), it
+    // stays on screen, takes no input and refuses the user's close request.
     void showNonModal();
-
-    // A disabled window stays on screen, takes no input and refuses the user's close request.
-    void setWindowEnabled(bool enabled);
-
-    void repaintNow();
 
     // Closes the window as the program or the system asks it to; the window is destroyed.
     void closeWithReason(CloseReason reason);

@@ -6,7 +6,11 @@
 namespace ui {
 
 // The author's tag, as every caption but the pictures' carries it.
-inline const QString authorTag = QStringLiteral("* by " QUORVANT_AUTHOR " - QQ9QQQ *");
+inline const QString authorTag =
+    QStringLiteral("* by " QUORVANT_AUTHOR " - " QUORVANT_AUTHOR_MARK " *");
+
+// The author's mark alone, as the About text shows it.
+inline const QString authorMark = QStringLiteral(QUORVANT_AUTHOR_MARK);
 
 // The author's home page.
 inline const QString homePage = QStringLiteral(QUORVANT_HOMEPAGE);

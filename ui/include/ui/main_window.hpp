@@ -6,6 +6,8 @@
 #include <quorvant/record.hpp>
 #include <toolkit/window.hpp>
 
+#include <optional>
+
 class QAction;
 class QLineEdit;
 class QPushButton;
@@ -39,8 +41,9 @@ signals:
     // "Calibrate": Main is disabled and waits for the mode's calibration window.
     void calibrationRequested(quorvant::Mode mode);
     void aboutRequested();
-    // Closed by the user or by a termination request: the pictures go with Main.
-    void closingByUser();
+    // Closed from outside the program, by the user or by a termination request (not by the
+    // program itself): the pictures go with Main.
+    void closingFromOutside();
 
 protected:
     void queryUnload(toolkit::CloseReason reason) override;
@@ -53,6 +56,10 @@ private:
     void Command2_Click();
     void Command3_Click();
     void MnuAbout_Click();
+
+    // The mode the list shows; nullopt for a text that is none of the mode names.
+    std::optional<quorvant::Mode> currentMode() const;
+    static bool measuresInductance(quorvant::Mode mode);
 
     void buildControls();
     void nameForScreenReaders();
