@@ -93,7 +93,7 @@ bool measure(QWidget* main, const QString& mode, const char* resultName, int rep
         }
         const qint64 painted = clock.nsecsElapsed();
         if (i >= 20) { // the first ones warm the caches and the glyphs up
-            handler.push_back(handled / 1e3);
+            handler.push_back(static_cast<double>(handled) / 1e3);
             total.push_back(static_cast<double>(painted) / 1e3);
         }
     }

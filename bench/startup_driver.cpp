@@ -105,7 +105,8 @@ Run launch(const char* program)
     }
     close(errorFile);
     const long long painted = std::atoll(output.c_str() + at + std::strlen("first-paint "));
-    return {(painted - start) / 1e6, (end - start) / 1e6, usage.ru_maxrss / 1024.0};
+    return {static_cast<double>(painted - start) / 1e6, static_cast<double>(end - start) / 1e6,
+            static_cast<double>(usage.ru_maxrss) / 1024.0};
 }
 
 } // namespace

@@ -5,7 +5,8 @@
 # Start-menu entry, one entry in the list of programs, the new version and size); the installed
 # program starts (smoke.sh); the uninstaller carries the version resource (version_test) and
 # leaves nothing behind; then the same for this user only, without an administrator's folders or
-# keys. Uses the caller's DISPLAY and WINEPREFIX.
+# keys; last, the wizard clicked through by its default buttons, whose last page starts the
+# program. Uses the caller's DISPLAY and WINEPREFIX.
 # usage: setup_test.sh SETUP.exe VERSION EARLIER-0.90-SETUP.exe SHIPPED/quorvant.exe smoke.sh
 #                      version_test.exe
 set -euo pipefail
@@ -144,4 +145,29 @@ pass "installs for this user only, into the user's own programs folder"
 uninstall "$user_install" /CurrentUser
 gone "$user_install" "$user_link" "$user_key"
 pass "the uninstall for this user leaves nothing"
+
+# The wizard as a person goes through it, for this user: each page's default button in turn
+# (Next, I Agree, Next, Install), then Finish with "Start Quorvant" ticked, which starts the
+# program through the shell, with the signed-in user's rights.
+"$wine" "$setup" /CurrentUser >/dev/null 2>&1 &
+wizard=$!
+main=
+for _ in $(seq 120); do
+    main=$(xdotool search --onlyvisible --name '^Quorvant        \*' 2>/dev/null | head -n1) || true
+    [ -n "$main" ] && break
+    page=$(xdotool search --onlyvisible --name '^Quorvant Setup' 2>/dev/null | head -n1) || true
+    [ -n "$page" ] && { xdotool windowactivate --sync "$page" key Return 2>/dev/null || true; }
+    sleep 1
+done
+[ -n "$main" ] || fail "the wizard's last page did not start Quorvant"
+wait "$wizard" || fail "the wizard ended with $?"
+installed "$user_install" "$user_link" "$user_key" "$version"
+pass "the wizard installs and its last page starts Quorvant"
+"$wine" taskkill /f /im quorvant.exe >/dev/null 2>&1
+for _ in $(seq 100); do
+    xdotool search --onlyvisible --name '^Quorvant        \*' >/dev/null 2>&1 || break
+    sleep 0.1
+done
+uninstall "$user_install" /CurrentUser
+gone "$user_install" "$user_link" "$user_key"
 echo "$passed passed, 0 failed"
