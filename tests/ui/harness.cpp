@@ -210,10 +210,8 @@ QWidget* openFromMain(const char* name, std::source_location at)
 {
     const QString wanted = QString::fromLatin1(name);
     if (wanted == QLatin1String("Help")) {
-        auto* about = child<QAction>("Main", "MnuAbout");
-        if (!about)
-            return missing("menu item", "Main", QStringLiteral("MnuAbout"), at), nullptr;
-        about->trigger();
+        if (auto* about = child<QAction>("Main", "MnuAbout"))
+            about->trigger(); // else Help does not open, and the test fails below
     } else if (wanted == QLatin1String("Cal_Lx")) {
         pick("Main", "Combo1", lx, at);
         click("Main", "Command3", at);
