@@ -98,9 +98,10 @@ Run launch(const char* program)
         std::fprintf(stderr, "%s: no first paint reported (status %d): %s\n", program, status,
                      output.c_str());
         lseek(errorFile, 0, SEEK_SET);
-        for (ssize_t n; (n = read(errorFile, buffer, sizeof buffer)) > 0;)
-            [[maybe_unused]] auto written =
-                write(STDERR_FILENO, buffer, static_cast<std::size_t>(n));
+        ssize_t n = 0;
+        while ((n = read(errorFile, buffer, sizeof buffer)) > 0)
+            if (write(STDERR_FILENO, buffer, static_cast<std::size_t>(n)) < 0)
+                break;
         std::exit(2);
     }
     close(errorFile);

@@ -3,7 +3,7 @@ set -euo pipefail
 top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$top"
 
-# Debian 12 packages the build and the program need.
+# Debian packages the build and the program need, by names that Debian 12 and 13 share.
 packages=(
     cmake g++ ninja-build pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev libxcb1-dev
@@ -15,7 +15,7 @@ packages=(
 # metacity, KDE's KWin) and the screen reader.
 test_packages=(
     desktop-file-utils appstream dpkg-dev file lintian man-db groff-base
-    clang-14 libclang-rt-14-dev clang-format
+    clang libclang-rt-dev clang-format
     xvfb openbox metacity kwin-x11 kwin-style-breeze xdotool x11-utils
     orca speech-dispatcher speech-dispatcher-espeak-ng espeak-ng python3-speechd
     at-spi2-core dbus dbus-x11 alsa-utils libasound2-plugins locales
@@ -72,6 +72,29 @@ stage() {
     echo "=== $name: $((SECONDS - start)) s"
 }
 
+# clone_tree DIR: a clone of the tree with its history, and its uncommitted changes over it.
+clone_tree() {
+    git clone -q --no-hardlinks "$top" "$1"
+    local f
+    git ls-files -z --cached --others --exclude-standard |
+        while IFS= read -r -d '' f; do
+            # A tracked file deleted but not yet committed is left out here, and removed below.
+            if [ -e "$f" ]; then printf '%s\0' "$f"; fi
+        done |
+        tar --null -T - -cf - | tar -xf - -C "$1"
+    git diff -z --name-only --diff-filter=D HEAD | (cd "$1" && xargs -0 -r rm -f --)
+}
+
+# The stages of build_for_windows.
+windows_qt_stage() { QUORVANT_QT_WINDOWS=$(bash scripts/windows-qt | tail -n1); }
+# Qt Svg is not there for Windows: the pictures are rendered at build time by the host's build of
+# the tree's renderer.
+host_renderer_stage() {
+    local normal=$1
+    [ -f "$normal/CMakeCache.txt" ] || cmake --preset default -B "$normal" "$werror"
+    cmake --build "$normal" --target quorvant_render_icon
+}
+
 # build_for_windows: Quorvant for Windows as scripts/windows builds it: Qt for Windows once per
 # machine (scripts/windows-qt, cached outside the clone; its prefix exported as
 # QUORVANT_QT_WINDOWS), the host's picture renderer in $(build_dir), then the program, its
@@ -80,17 +103,10 @@ build_for_windows() {
     local normal windows
     normal=$(build_dir)
     windows=$(build_dir windows)
-    qt_for_windows() { QUORVANT_QT_WINDOWS=$(bash scripts/windows-qt | tail -n1); }
-    stage "Qt for Windows" qt_for_windows
+    stage "Qt for Windows" windows_qt_stage
     export QUORVANT_QT_WINDOWS
     echo "Qt for Windows: $QUORVANT_QT_WINDOWS"
-    # Qt Svg is not there for Windows: the pictures are rendered at build time by the host's
-    # build of the tree's renderer.
-    host_renderer() {
-        [ -f "$normal/CMakeCache.txt" ] || cmake --preset default -B "$normal" "$werror"
-        cmake --build "$normal" --target quorvant_render_icon
-    }
-    stage "the picture renderer ($normal)" host_renderer
+    stage "the picture renderer ($normal)" host_renderer_stage "$normal"
     stage "build for Windows ($windows)" configure_and_build windows "$windows" "$werror" \
         -DQUORVANT_RENDER_TOOL="$top/$normal/packaging/quorvant_render_icon"
 }

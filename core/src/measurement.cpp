@@ -98,6 +98,12 @@ Quantity measuredQuantity(Mode mode)
     return mode == Mode::CxParallel ? Quantity::Capacitance : Quantity::Inductance;
 }
 
+CalibrationMethod calibrationMethod(Mode mode)
+{
+    return mode == Mode::LxSeries ? CalibrationMethod::SeriesInductor
+                                  : CalibrationMethod::ParallelCapacitor;
+}
+
 Measurement measure(Mode mode, const MeasurementInput& in, const CalibrationRecord& record,
                     std::string_view decimalSeparator)
 {

@@ -5,6 +5,7 @@
 #include "quorvant/number.hpp"
 
 #include <algorithm>
+#include <iterator>
 
 namespace quorvant {
 
@@ -32,13 +33,22 @@ constexpr UnitInfo units[] = {
 // A unit is found by its place in the table.
 static_assert(inEnumOrder(units, [](const UnitInfo& row) { return row.unit; }));
 
-constexpr std::array<std::string_view, 3> itemsOf(UnitKind kind)
+// ...and a kind's list is the three rows from its value times three, in list order.
+constexpr std::size_t perKind = 3;
+constexpr UnitKind kinds[] = {UnitKind::Frequency, UnitKind::Inductance, UnitKind::Capacitance};
+static_assert(std::size(units) == std::size(kinds) * perKind &&
+              inEnumOrder(kinds, [](UnitKind kind) { return kind; }));
+static_assert(std::ranges::all_of(units, [](const UnitInfo& row) {
+    return row.kind == static_cast<UnitKind>(static_cast<std::size_t>(row.unit) / perKind);
+}));
+
+constexpr std::array<std::string_view, perKind> itemsOf(UnitKind kind)
 {
-    const auto first = static_cast<std::size_t>(kind) * 3;
+    const auto first = static_cast<std::size_t>(kind) * perKind;
     return {units[first].text, units[first + 1].text, units[first + 2].text};
 }
 
-constexpr std::array<std::array<std::string_view, 3>, 3> items{
+constexpr std::array<std::array<std::string_view, perKind>, std::size(kinds)> items{
     itemsOf(UnitKind::Frequency), itemsOf(UnitKind::Inductance), itemsOf(UnitKind::Capacitance)};
 
 const UnitInfo& info(Unit unit) { return units[static_cast<std::size_t>(unit)]; }

@@ -134,67 +134,68 @@ TEST(Numbers, ReadRoundAndFormatUnderACommaLocale)
     std::setlocale(LC_ALL, "C");
 }
 
-// Each row measures in the three modes, "Lx Mode (Calculate L)", "Cx Mode (Calculate C)" and
-// "Cx Mode (Calculate L)". Expected: the result's text, `zero` or `range` for the code, or "" for
-// no text.
+// Each row measures in the three modes, "Lx Mode (Calculate L)" with the inductance unit,
+// "Cx Mode (Calculate C)" with the capacitance unit and "Cx Mode (Calculate L)" with the inductance
+// unit again. Expected: a result's text and no warning (`ok("")`: no text), or a warning.
 TEST(Measure, ThreeModes)
 {
     const CalibrationRecord cal{.C1 = 0.001, .L1 = 100}, tiny{.C1 = 1e-300, .L1 = 100};
-    const std::string zero = "<zero divisor>", range = "<out of range>";
+    struct Want {
+        ResultCode code;
+        std::string_view text;
+        std::string_view warning;
+    };
+    const auto shows = [](std::string_view text) { return Want{ResultCode::Ok, text, ""}; };
+    const Want zero{ResultCode::ZeroDivisor, "", divisionByZero},
+        range{ResultCode::OutOfRange, "", outOfRange};
     const struct {
         const char* name;
         CalibrationRecord record;
         const char *f, *fUnit, *stray, *lUnit, *cUnit;
-        std::string text[3];
+        Want lxSeries, cxParallel, lxParallel;
         const char* separator = ".";
     } rows[] = {
         // clang-format off
-        {"kHz, no stray", cal, "400", "KHz", "", "uH", "pF", {"58.314", "583.1", "-271.484"}},
+        {"kHz, no stray", cal, "400", "KHz", "", "uH", "pF", shows("58.314"), shows("583.1"), shows("-271.484")},
         // Only a positive stray inductance is taken off, and only in the first mode.
-        {"Hz, a positive stray taken off", cal, "400000", "Hz", "12", "nH", "nF", {"58302.4", "0.583", "-271484.2"}},
-        {"MHz, a negative stray left alone", cal, "0.4", "MHz", "-12", "mH", "uF", {"0.058314", "0.000583", "-0.271484"}},
+        {"Hz, a positive stray taken off", cal, "400000", "Hz", "12", "nH", "nF", shows("58302.4"), shows("0.583"), shows("-271484.2")},
+        {"MHz, a negative stray left alone", cal, "0.4", "MHz", "-12", "mH", "uF", shows("0.058314"), shows("0.000583"), shows("-0.271484")},
         // With a finer pi squared than 9.8696, this row and the nH row read differently.
-        {"10 kHz, where pi squared shows", cal, "10", "KHz", "0", "uH", "pF", {"253203.072", "2532030.7", "-100.039"}},
-        {"a comma ends the frequency", cal, "1,5", "MHz", "0", "uH", "pF", {"-74.67", "-746.7", "33.923"}},
-        {"no frequency", cal, "", "KHz", "0", "uH", "pF", {zero, zero, "-100"}},
+        {"10 kHz, where pi squared shows", cal, "10", "KHz", "0", "uH", "pF", shows("253203.072"), shows("2532030.7"), shows("-100.039")},
+        {"a comma ends the frequency", cal, "1,5", "MHz", "0", "uH", "pF", shows("-74.67"), shows("-746.7"), shows("33.923")},
+        {"no frequency", cal, "", "KHz", "0", "uH", "pF", zero, zero, shows("-100")},
         // A unit that is no item of its kind: a typed number stays as it is, a result unshown.
-        {"a frequency unit that is no item", cal, "0.4", "khz", "0", "uH", "uF", {"58.314", "0.000583", "-271.484"}},
-        {"a result unit that is no item", cal, "400", "KHz", "0", "pF", "PF", {"", "", ""}},
-        {"the comma separator", cal, "400", "KHz", "0", "uH", "pF", {"58,314", "583,1", "-271,484"}, ","},
+        {"a frequency unit that is no item", cal, "0.4", "khz", "0", "uH", "uF", shows("58.314"), shows("0.000583"), shows("-271.484")},
+        {"a result unit that is no item", cal, "400", "KHz", "0", "pF", "PF", shows(""), shows(""), shows("")},
+        {"the comma separator", cal, "400", "KHz", "0", "uH", "pF", shows("58,314"), shows("583,1"), shows("-271,484"), ","},
         // Uncalibrated, and left with C1 zero by a stopped calibration.
-        {"uncalibrated", {}, "400", "KHz", "0", "uH", "pF", {zero, zero, zero}},
-        {"C1 zero after a stopped calibration", {.L1 = 100}, "400", "KHz", "0", "uH", "pF", {zero, "1583.1", "-100"}},
+        {"uncalibrated", {}, "400", "KHz", "0", "uH", "pF", zero, zero, zero},
+        {"C1 zero after a stopped calibration", {.L1 = 100}, "400", "KHz", "0", "uH", "pF", zero, shows("1583.1"), shows("-100")},
         // At the oscillator's own resonance 4 * 9.8696 * F3^2 * L1 * C1 - 1 is exactly 0.
-        {"at the oscillator's own resonance", {.C1 = 1, .L1 = 1 / 9.8696}, "0.5", "MHz", "0", "uH", "pF", {"0", "0", zero}},
+        {"at the oscillator's own resonance", {.C1 = 1, .L1 = 1 / 9.8696}, "0.5", "MHz", "0", "uH", "pF", shows("0"), shows("0"), zero},
         // Beyond the double range: typed numbers, products, and results in their unit.
-        {"a frequency below the double range", cal, "-1e400", "MHz", "0", "uH", "pF", {range, range, range}},
-        {"a frequency squared beyond the range", cal, "1e200", "MHz", "0", "uH", "pF", {range, range, range}},
-        {"beyond the range with C1 zero", {.L1 = 100}, "1e200", "MHz", "0", "uH", "pF", {range, range, range}},
-        {"a stray beyond the double range", cal, "400", "KHz", "-1e309", "uH", "pF", {range, "583.1", "-271.484"}},
-        {"a result beyond the range in its unit", tiny, "100", "Hz", "0", "nH", "pF", {range, "25330307206", "-100000"}},
+        {"a frequency below the double range", cal, "-1e400", "MHz", "0", "uH", "pF", range, range, range},
+        {"a frequency squared beyond the range", cal, "1e200", "MHz", "0", "uH", "pF", range, range, range},
+        {"beyond the range with C1 zero", {.L1 = 100}, "1e200", "MHz", "0", "uH", "pF", range, range, range},
+        {"a stray beyond the double range", cal, "400", "KHz", "-1e309", "uH", "pF", range, shows("583.1"), shows("-271.484")},
+        {"a result beyond the range in its unit", tiny, "100", "Hz", "0", "nH", "pF", range, shows("25330307206"), shows("-100000")},
     };
     // clang-format on
-    const Mode order[] = {Mode::LxSeries, Mode::CxParallel, Mode::LxParallel};
     for (const auto& r : rows) {
-        for (int m = 0; m < 3; ++m) {
-            const Mode mode = order[m];
+        const struct {
+            Mode mode;
+            std::optional<Unit> resultUnit;
+            const Want& want;
+        } modes[] = {{Mode::LxSeries, L(r.lUnit), r.lxSeries},
+                     {Mode::CxParallel, C(r.cUnit), r.cxParallel},
+                     {Mode::LxParallel, L(r.lUnit), r.lxParallel}};
+        for (const auto& [mode, resultUnit, want] : modes) {
             SCOPED_TRACE(testing::Message() << r.name << ", " << modeName(mode));
-            const bool inductance = measuredQuantity(mode) == Quantity::Inductance;
             const auto out =
-                measure(mode, {r.f, F(r.fUnit), r.stray, inductance ? L(r.lUnit) : C(r.cUnit)},
-                        r.record, r.separator);
-            const std::string& want = r.text[m];
-            const ResultCode code = want == zero    ? ResultCode::ZeroDivisor
-                                    : want == range ? ResultCode::OutOfRange
-                                                    : ResultCode::Ok;
-            EXPECT_EQ(out.code, code);
-            if (ok(code)) {
-                EXPECT_EQ(out.text.value_or(""), want);
-            }
-            EXPECT_EQ(messages::forMeasurement(out.code), code == ResultCode::Ok ? ""
-                                                          : code == ResultCode::OutOfRange
-                                                              ? outOfRange
-                                                              : divisionByZero);
+                measure(mode, {r.f, F(r.fUnit), r.stray, resultUnit}, r.record, r.separator);
+            EXPECT_EQ(out.code, want.code);
+            EXPECT_EQ(out.text.value_or(""), want.text);
+            EXPECT_EQ(messages::forMeasurement(out.code), want.warning);
         }
     }
     // Modes and units are compared exactly, case included.
@@ -221,53 +222,54 @@ TEST(Calibrate, OutcomesAndRecord)
     const struct {
         const char* name;
         CalibrationMethod method;
-        const char* in[8]; // F1, F2, L0 or C0, each with its unit, and C1's and L1's units
+        const char *f1, *f1Unit, *f2, *f2Unit, *reference, *referenceUnit, *c1Unit, *l1Unit;
         Calibration out;
         CalibrationRecord after{n, n, n, n, n, n};
     } rows[] = {
         // clang-format off
-        {"series, kHz", series, {"500", "KHz", "400", "KHz", "100", "uH", "pF", "uH"}, {Ok, "569.9", "177.778"}},
-        {"series, Hz and MHz, mH and nF", series, {"500000", "Hz", "0.4", "MHz", "0.1", "mH", "nF", "mH"}, {Ok, "0.57", "0.177778"}},
-        {"series, MHz and Hz, nH and uF", series, {"0.5", "MHz", "4e5", "Hz", "1e5", "nH", "uF", "nH"}, {Ok, "0.00057", "177777.8"}},
-        {"series, F2 above F1", series, {"400", "KHz", "500", "KHz", "100", "uH", "pF", "uH"}, {Ok, "-569.9", "-277.778"}},
-        {"parallel, kHz", parallel, {"500", "KHz", "400", "KHz", "1000", "pF", "pF", "uH"}, {Ok, "1777.8", "56.993"}},
-        {"parallel, Hz and MHz, nF and mH", parallel, {"500000", "Hz", "0.4", "MHz", "1", "nF", "nF", "mH"}, {Ok, "1.778", "0.056993"}},
-        {"parallel, MHz and Hz, uF and nH", parallel, {"0.5", "MHz", "400000", "Hz", "0.001", "uF", "uF", "nH"}, {Ok, "0.001778", "56993.2"}},
-        {"parallel, F2 above F1", parallel, {"400", "KHz", "500", "KHz", "1000", "pF", "pF", "uH"}, {Ok, "-2777.8", "-56.993"}},
+        {"series, kHz", series, "500", "KHz", "400", "KHz", "100", "uH", "pF", "uH", {Ok, "569.9", "177.778"}},
+        {"series, Hz and MHz, mH and nF", series, "500000", "Hz", "0.4", "MHz", "0.1", "mH", "nF", "mH", {Ok, "0.57", "0.177778"}},
+        {"series, MHz and Hz, nH and uF", series, "0.5", "MHz", "4e5", "Hz", "1e5", "nH", "uF", "nH", {Ok, "0.00057", "177777.8"}},
+        {"series, F2 above F1", series, "400", "KHz", "500", "KHz", "100", "uH", "pF", "uH", {Ok, "-569.9", "-277.778"}},
+        {"parallel, kHz", parallel, "500", "KHz", "400", "KHz", "1000", "pF", "pF", "uH", {Ok, "1777.8", "56.993"}},
+        {"parallel, Hz and MHz, nF and mH", parallel, "500000", "Hz", "0.4", "MHz", "1", "nF", "nF", "mH", {Ok, "1.778", "0.056993"}},
+        {"parallel, MHz and Hz, uF and nH", parallel, "0.5", "MHz", "400000", "Hz", "0.001", "uF", "uF", "nH", {Ok, "0.001778", "56993.2"}},
+        {"parallel, F2 above F1", parallel, "400", "KHz", "500", "KHz", "1000", "pF", "pF", "uH", {Ok, "-2777.8", "-56.993"}},
         // Large enough to show the digits of pi squared.
-        {"series, large enough to show pi squared", series, {"2", "MHz", "1", "MHz", "0.003", "nH", "pF", "nH"}, {Ok, "6332573977.7", "0"}},
-        {"parallel, large enough to show pi squared", parallel, {"2", "MHz", "1", "MHz", "0.003", "pF", "pF", "uH"}, {Ok, "0", "6332573.978"}},
-        {"parallel, C1 of 1E+305", parallel, {"2", "MHz", "1", "MHz", "3e305", "uF", "uF", "uH"}, {Ok, "1E+305", "0"}},
+        {"series, large enough to show pi squared", series, "2", "MHz", "1", "MHz", "0.003", "nH", "pF", "nH", {Ok, "6332573977.7", "0"}},
+        {"parallel, large enough to show pi squared", parallel, "2", "MHz", "1", "MHz", "0.003", "pF", "pF", "uH", {Ok, "0", "6332573.978"}},
+        {"parallel, C1 of 1E+305", parallel, "2", "MHz", "1", "MHz", "3e305", "uF", "uF", "uH", {Ok, "1E+305", "0"}},
         // A typed L1 unit that is none of the items leaves its text alone; the record is updated.
-        {"parallel, a typed L1 unit that is no item", parallel, {"500", "KHz", "400", "KHz", "1000", "pF", "pF", "UH"}, {Ok, "1777.8", {}}},
+        {"parallel, a typed L1 unit that is no item", parallel, "500", "KHz", "400", "KHz", "1000", "pF", "pF", "UH", {Ok, "1777.8", {}}},
         // The readings are stored first, each result only once its guard has passed.
-        {"series, F1 equal to F2", series, {"500", "KHz", "0.5", "MHz", "1", "uH", "pF", "uH"}, firstGuard, {.5, .5, 1, 9, 9, 9}},
-        {"series, no L0", series, {"500", "KHz", "400", "KHz", "0", "uH", "pF", "uH"}, secondGuard, {.5, .4, 0, 9, 9, 0}},
-        {"series, no F1", series, {"", "KHz", "0.5", "MHz", "1", "uH", "pF", "uH"}, secondGuard, {0, .5, 1, 9, 9, -1}},
-        {"parallel, F1 equal to F2", parallel, {"1", "MHz", "1", "MHz", "1", "uF", "pF", "uH"}, firstGuard, {1, 1, 9, 1, 9, 9}},
-        {"parallel, no C0", parallel, {"500", "KHz", "400", "KHz", "0", "pF", "pF", "uH"}, secondGuard, {.5, .4, 9, 0, 0, 9}},
-        {"parallel, no F1", parallel, {"", "KHz", "0.5", "MHz", "1", "uF", "pF", "uH"}, secondGuard, {0, .5, 9, 1, -1, 9}},
+        {"series, F1 equal to F2", series, "500", "KHz", "0.5", "MHz", "1", "uH", "pF", "uH", firstGuard, {.5, .5, 1, 9, 9, 9}},
+        {"series, no L0", series, "500", "KHz", "400", "KHz", "0", "uH", "pF", "uH", secondGuard, {.5, .4, 0, 9, 9, 0}},
+        {"series, no F1", series, "", "KHz", "0.5", "MHz", "1", "uH", "pF", "uH", secondGuard, {0, .5, 1, 9, 9, -1}},
+        {"parallel, F1 equal to F2", parallel, "1", "MHz", "1", "MHz", "1", "uF", "pF", "uH", firstGuard, {1, 1, 9, 1, 9, 9}},
+        {"parallel, no C0", parallel, "500", "KHz", "400", "KHz", "0", "pF", "pF", "uH", secondGuard, {.5, .4, 9, 0, 0, 9}},
+        {"parallel, no F1", parallel, "", "KHz", "0.5", "MHz", "1", "uF", "pF", "uH", secondGuard, {0, .5, 9, 1, -1, 9}},
         // Nothing beyond the double range is stored; a result without a text in its unit is.
-        {"series, F2 below the double range", series, {"1", "MHz", "-1e400", "Hz", "1", "uH", "pF", "uH"}, range, {1, 9, 9, 9, 9, 9}},
-        {"series, L0 in mH beyond the range", series, {"2", "MHz", "1", "MHz", "1e306", "mH", "pF", "uH"}, range, {2, 1, 9, 9, 9, 9}},
-        {"series, F1 squared beyond the range", series, {"1e200", "MHz", "1", "MHz", "1", "uH", "pF", "uH"}, range, {1e200, 1, 1, 9, 9, 9}},
-        {"parallel, F1 squared beyond the range", parallel, {"1e200", "MHz", "1", "MHz", "1", "uF", "pF", "uH"}, range, {1e200, 1, 9, 1, 9, 9}},
-        {"series, F1 squared times L0 beyond the range", series, {"2e5", "MHz", "1e5", "MHz", "1e300", "uH", "pF", "uH"}, range, {2e5, 1e5, 1e300, 9, 9, 9}},
-        {"series, C1 beyond the range", series, {"2e50", "MHz", "1", "MHz", "1e307", "uH", "pF", "uH"}, range, {2e50, 1, 1e307, 9, 9, n}},
-        {"parallel, L1 beyond the range", parallel, {"2e5", "MHz", "1e5", "MHz", "1e300", "uF", "pF", "uH"}, range, {2e5, 1e5, 9, 1e300, n, 9}},
-        {"series, frequencies squared below the range", series, {"2e-160", "MHz", "1e-160", "MHz", "1", "uH", "pF", "uH"}, range, {2 * t, t, 1, 9, 9, n}},
-        {"parallel, frequencies squared below the range", parallel, {"2e-160", "MHz", "1e-160", "MHz", "1", "uF", "pF", "uH"}, range, {2 * t, t, 9, 1, n, 9}},
-        {"parallel, C0 times F2 squared beyond the range", parallel, {"1.01", "MHz", "1", "MHz", "1e307", "uF", "pF", "uH"}, range, {1.01, 1, 9, 1e307, 9, 9}},
-        {"parallel, results beyond the range in their units", parallel, {"2", "MHz", "1", "MHz", "3e305", "uF", "pF", "uH"}, range, {2, 1, 9, 3e305, n, n}},
-        {"series, results beyond the range in their units", series, {"2", "MHz", "1", "MHz", "1e306", "uH", "pF", "nH"}, range, {2, 1, 1e306, 9, n, n}},
+        {"series, F2 below the double range", series, "1", "MHz", "-1e400", "Hz", "1", "uH", "pF", "uH", range, {1, 9, 9, 9, 9, 9}},
+        {"series, L0 in mH beyond the range", series, "2", "MHz", "1", "MHz", "1e306", "mH", "pF", "uH", range, {2, 1, 9, 9, 9, 9}},
+        {"series, F1 squared beyond the range", series, "1e200", "MHz", "1", "MHz", "1", "uH", "pF", "uH", range, {1e200, 1, 1, 9, 9, 9}},
+        {"parallel, F1 squared beyond the range", parallel, "1e200", "MHz", "1", "MHz", "1", "uF", "pF", "uH", range, {1e200, 1, 9, 1, 9, 9}},
+        {"series, F1 squared times L0 beyond the range", series, "2e5", "MHz", "1e5", "MHz", "1e300", "uH", "pF", "uH", range, {2e5, 1e5, 1e300, 9, 9, 9}},
+        {"series, C1 beyond the range", series, "2e50", "MHz", "1", "MHz", "1e307", "uH", "pF", "uH", range, {2e50, 1, 1e307, 9, 9, n}},
+        {"parallel, L1 beyond the range", parallel, "2e5", "MHz", "1e5", "MHz", "1e300", "uF", "pF", "uH", range, {2e5, 1e5, 9, 1e300, n, 9}},
+        {"series, frequencies squared below the range", series, "2e-160", "MHz", "1e-160", "MHz", "1", "uH", "pF", "uH", range, {2 * t, t, 1, 9, 9, n}},
+        {"parallel, frequencies squared below the range", parallel, "2e-160", "MHz", "1e-160", "MHz", "1", "uF", "pF", "uH", range, {2 * t, t, 9, 1, n, 9}},
+        {"parallel, C0 times F2 squared beyond the range", parallel, "1.01", "MHz", "1", "MHz", "1e307", "uF", "pF", "uH", range, {1.01, 1, 9, 1e307, 9, 9}},
+        {"parallel, results beyond the range in their units", parallel, "2", "MHz", "1", "MHz", "3e305", "uF", "pF", "uH", range, {2, 1, 9, 3e305, n, n}},
+        {"series, results beyond the range in their units", series, "2", "MHz", "1", "MHz", "1e306", "uH", "pF", "nH", range, {2, 1, 1e306, 9, n, n}},
     };
     // clang-format on
     using Rec = CalibrationRecord;
     for (const auto& r : rows) {
         SCOPED_TRACE(r.name);
-        const auto referenceUnit = r.method == series ? L(r.in[5]) : C(r.in[5]);
-        const CalibrationInput in{r.in[0], F(r.in[1]),    r.in[2],    F(r.in[3]),
-                                  r.in[4], referenceUnit, C(r.in[6]), L(r.in[7])};
+        // L0 is an inductance, C0 a capacitance.
+        const auto referenceUnit = r.method == series ? L(r.referenceUnit) : C(r.referenceUnit);
+        const CalibrationInput in{r.f1,        F(r.f1Unit),   r.f2,        F(r.f2Unit),
+                                  r.reference, referenceUnit, C(r.c1Unit), L(r.l1Unit)};
         Rec rec{9, 9, 9, 9, 9, 9};
         const Calibration out = calibrate(r.method, in, rec, ".");
         EXPECT_EQ(out, r.out) << static_cast<int>(out.code) << " | " << out.c1.value_or("-")

@@ -6,17 +6,26 @@
 # Fails when Xvfb or the window manager is not installed.
 set -u
 here=$(dirname "$0")
+source "$here/../xvfb.sh"
+
+# Each of the two runs of this script ends what it started, and the outer one its folder.
+pids=()
+runtime=
+cleanup() {
+    local pid
+    for pid in ${pids[@]+"${pids[@]}"}; do kill "$pid" 2>/dev/null; done
+    wait 2>/dev/null
+    [ -z "$runtime" ] || rm -rf "$runtime"
+}
+trap cleanup EXIT
 
 if [ "${1:-}" = --inside ]; then
-    # On the display and, for KWin, inside its D-Bus session: the manager, then the command.
+    # On the display and, for KWin, inside its D-Bus session: the manager, then the command, once
+    # the manager has named itself (start_wm waits for that).
     shift
     wm=$1
     shift
-    pids=()
-    trap 'for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done; wait 2>/dev/null' EXIT
-    source "$here/../xvfb.sh"
     start_wm "$wm" "$XDG_RUNTIME_DIR/wm.log"
-    sleep 0.5
     QT_QPA_PLATFORM=xcb "$@"
     exit $?
 fi
@@ -29,13 +38,7 @@ for tool in "${tools[@]}"; do
     command -v "$tool" >/dev/null || { echo "$tool is not installed (scripts/test installs it)"; exit 1; }
 done
 
-pids=()
-cleanup() { for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done; wait 2>/dev/null; }
-trap cleanup EXIT
-
-source "$here/../xvfb.sh"
 start_xvfb 60 99
-
 runtime=$(mktemp -d)
 chmod 700 "$runtime"
 export XDG_RUNTIME_DIR=$runtime HOME=$runtime
@@ -44,6 +47,3 @@ if [ "$wm" = kwin_x11 ]; then
 else
     bash "$0" --inside "$wm" "$@"
 fi
-rc=$?
-rm -rf "$runtime"
-exit $rc

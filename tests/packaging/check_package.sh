@@ -11,7 +11,7 @@ packaging=$2
 id=$3
 want_version=$4
 
-for tool in cpack dpkg dpkg-deb dpkg-shlibdeps file desktop-file-validate appstreamcli man lintian; do
+for tool in cpack dpkg dpkg-deb dpkg-shlibdeps objdump file desktop-file-validate appstreamcli man lintian; do
     if ! command -v "$tool" >/dev/null; then
         echo "$tool is not installed, so the package cannot be checked"
         exit 1
@@ -41,19 +41,34 @@ fi
 deb=${debs[0]}
 echo "package: $(basename "$deb")"
 
-# The control fields: dependencies come from the program's shared libraries.
+# The control fields. The version names the Debian release the package is built on and for.
 field() { dpkg-deb -f "$deb" "$1"; }
 [ "$(field Package)" = quorvant ] || fail "Package is '$(field Package)'"
 version=$(field Version)
-[ "$version" = "$want_version" ] || fail "Version is '$version'"
+release=$(. /etc/os-release && echo "${VERSION_ID:-}")
+[ "$version" = "$want_version+deb$release" ] || fail "Version is '$version', not $want_version+deb$release"
 depends=$(field Depends)
 echo "Depends: $depends"
-for lib in libc6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6svg6; do
-    [[ ", $depends" == *", $lib "* || ", $depends," == *", $lib,"* ]] || fail "Depends lacks $lib"
-done
+depends_on() { [[ ", $depends" == *", $1 "* || ", $depends," == *", $1,"* ]]; }
 
 root=$tmp/root
 dpkg -x "$deb" "$root"
+
+# ...and it depends on the package of each library the program links, by the name this release
+# gives it (Qt Core is libqt6core6 on Debian 12, libqt6core6t64 on 13), found by dpkg itself, and on
+# the font the captions are measured for.
+needed=$(objdump -p "$root/usr/bin/quorvant" | awk '$1 == "NEEDED" { print $2 }')
+for lib in libQt6Core.so.6 libQt6Gui.so.6 libQt6Widgets.so.6 libQt6Svg.so.6 libc.so.6; do
+    grep -qxF "$lib" <<<"$needed" || fail "the program does not link $lib"
+done
+for lib in $needed; do
+    owners=$(dpkg -S "*/$lib" 2>/dev/null | cut -d: -f1 | sort -u)
+    [ -n "$owners" ] || fail "no installed package holds $lib"
+    for owner in $owners; do
+        depends_on "$owner" || fail "Depends lacks $owner, which holds $lib"
+    done
+done
+depends_on fonts-liberation2 || fail "Depends lacks fonts-liberation2"
 
 # Exactly these files, nothing the build or the tests leave behind.
 sizes=(32 48 64 128 256)
@@ -116,8 +131,8 @@ if [ -f "$metainfo" ]; then
     grep -q "<id>$id</id>" "$metainfo" || fail "metainfo id is not $id"
     grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" ||
         fail "metainfo does not launch $id.desktop"
-    grep -q "<release version=\"$version\"" "$metainfo" ||
-        fail "metainfo has no release $version"
+    grep -q "<release version=\"$want_version\"" "$metainfo" ||
+        fail "metainfo has no release $want_version"
 fi
 
 # The validators on the installed tree: AppStream also finds the menu entry the metainfo names.
@@ -137,7 +152,7 @@ else
     fail "no manual page"
 fi
 changelog=$root/usr/share/doc/quorvant/changelog.gz
-{ [ -f "$changelog" ] && zcat "$changelog" | head -1 | grep -q "^quorvant ($version)"; } ||
+{ [ -f "$changelog" ] && zcat "$changelog" | head -1 | grep -qF "quorvant ($version)"; } ||
     fail "the changelog does not start with version $version"
 copyright=$root/usr/share/doc/quorvant/copyright
 { [ -f "$copyright" ] && head -1 "$copyright" | grep -q '^Format: .*copyright-format/1.0'; } ||

@@ -8,6 +8,7 @@
 #include <ui/help_window.hpp>
 
 #include <QLabel>
+#include <QPointer>
 #include <QSignalSpy>
 
 using namespace harness;
@@ -55,15 +56,18 @@ private slots:
     {
         QWidget* help = openFromMain("Help");
         QSignalSpy ended(&program(), &ui::Program::lastWindowClosed);
-        QVERIFY(window("Main")->close());
-        // With Help open, Main and its picture window gone, the program goes on.
-        QVERIFY(!QTest::qWaitFor([&] { return !ended.isEmpty(); }, 20));
+        const QPointer<QWidget> main = window("Main"), picture = window("CxC_Image");
+        QVERIFY(picture && main->close());
+        // Once Main and its picture window are gone, Help alone keeps the program going.
+        QTRY_VERIFY(main.isNull() && picture.isNull());
+        QCOMPARE(ended.count(), 0);
         QVERIFY(help->close());
         QTRY_COMPARE(ended.count(), 1);
     }
 
     // Every window carries the hand-drawn 32-pixel icon from the start; the scalable one joins it
-    // after the first paint, for larger sizes.
+    // after the first paint, for larger sizes, drawn at each size without Qt's plug-ins (some
+    // releases package the SVG icon engine apart): here none can be found.
     void icon()
     {
         // The pixels as they show, whatever their format or colour space.
@@ -78,9 +82,13 @@ private slots:
         const auto drawn = pixels(QImage(QStringLiteral(QUORVANT_RESOURCES "/icon32.png")));
         const auto icon = [] { return window("Main")->windowIcon(); };
         QCOMPARE(pixels(icon().pixmap(32).toImage()), drawn);
+        const QStringList pluginFolders = QCoreApplication::libraryPaths();
+        QCoreApplication::setLibraryPaths({});
         ui::addScalableIcon();
         QCOMPARE(pixels(icon().pixmap(32).toImage()), drawn); // 32 pixels: still the drawn one
-        QCOMPARE(icon().pixmap(256).size(), QSize(256, 256));
+        const QImage large = icon().pixmap(256).toImage();
+        QCoreApplication::setLibraryPaths(pluginFolders);
+        QCOMPARE(large.size(), QSize(256, 256));
     }
 };
 

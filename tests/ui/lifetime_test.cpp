@@ -13,9 +13,9 @@
 using namespace harness;
 
 namespace {
-// How Main is closed: by its close box, told a reason, by the program's termination request, or
-// by SIGTERM where the program catches it.
-enum class Close { CloseBox, FromUser, FromCode, FromTaskManager, Termination, Sigterm };
+// How Main is closed other than told a reason: by its close box, by the program's termination
+// request, or by SIGTERM where the program catches it.
+enum class Trigger { CloseBox, Termination, Sigterm };
 } // namespace
 
 class LifetimeTest : public harness::WindowTest {
@@ -25,49 +25,66 @@ class LifetimeTest : public harness::WindowTest {
     static constexpr bool catchesSigterm = QUORVANT_TERMINATION_SIGNALS;
     void terminate() { program().closeAll(toolkit::CloseReason::FromTaskManager); }
 
-private slots:
-    void closing_data()
+    // After Main was closed: the windows `left` open and the program's end only with the last.
+    void expectLeft(const QString& left, const QSignalSpy& last)
     {
-        QTest::addColumn<Close>("close");
-        QTest::addColumn<QString>("left"); // the windows still open
-        QTest::newRow("close box") << Close::CloseBox << "Help";
-        QTest::newRow("reason: user") << Close::FromUser << "Help";
-        QTest::newRow("reason: program") << Close::FromCode << "CxC_Image Help";
-        QTest::newRow("reason: task manager") << Close::FromTaskManager << "Help";
-        QTest::newRow("termination request") << Close::Termination << "";
-        if (catchesSigterm)
-            QTest::newRow("SIGTERM") << Close::Sigterm << "";
-    }
-    // Help keeps the program running after Main; the end comes with the last window. A
-    // termination request closes everything, a calibration window, the disabled Main and the
-    // picture of the last mode too, a signal in the event loop.
-    void closing()
-    {
-        QFETCH(Close, close);
-        QFETCH(QString, left);
-        QSignalSpy last(&program(), &ui::Program::lastWindowClosed);
-        program().openHelp();
-        auto* main = static_cast<toolkit::Window*>(window("Main"));
-        using toolkit::CloseReason;
-        switch (close) {
-        case Close::CloseBox: main->close(); break;
-        case Close::FromUser: main->closeWithReason(CloseReason::FromUser); break;
-        case Close::FromCode: main->closeWithReason(CloseReason::FromCode); break;
-        case Close::FromTaskManager: main->closeWithReason(CloseReason::FromTaskManager); break;
-        case Close::Termination:
-        case Close::Sigterm:
-            pick("Main", "Combo1", cxl);
-            click("Main", "Command3"); // Calibrate: Cal_Cx opens, Main is disabled
-            close == Close::Sigterm ? void(std::raise(SIGTERM)) : terminate();
-            break;
-        }
-        // A signal is handled in the event loop: Main is still there.
-        QCOMPARE(window("Main") != nullptr, close == Close::Sigterm);
         QTRY_COMPARE(openWindows().join(' '), left);
         QTest::qWait(0);
         QCOMPARE(last.count(), left.isEmpty() ? 1 : 0);
         terminate();
         QTRY_COMPARE(last.count(), 1);
+    }
+
+private slots:
+    // Help keeps the program running after Main; the end comes with the last window. Closed by
+    // the program itself, Main leaves its picture open.
+    void closingWithReason_data()
+    {
+        using toolkit::CloseReason;
+        QTest::addColumn<CloseReason>("reason");
+        QTest::addColumn<QString>("left"); // the windows still open
+        QTest::newRow("user") << CloseReason::FromUser << "Help";
+        QTest::newRow("program") << CloseReason::FromCode << "CxC_Image Help";
+        QTest::newRow("task manager") << CloseReason::FromTaskManager << "Help";
+    }
+    void closingWithReason()
+    {
+        QFETCH(toolkit::CloseReason, reason);
+        QFETCH(QString, left);
+        QSignalSpy last(&program(), &ui::Program::lastWindowClosed);
+        program().openHelp();
+        static_cast<toolkit::Window*>(window("Main"))->closeWithReason(reason);
+        QVERIFY(!window("Main"));
+        expectLeft(left, last);
+    }
+
+    // The close box is the user's; a termination request closes everything, a calibration
+    // window, the disabled Main and the picture of the last mode too, a signal in the event loop.
+    void closingFromOutside_data()
+    {
+        QTest::addColumn<Trigger>("trigger");
+        QTest::addColumn<QString>("left"); // the windows still open
+        QTest::newRow("close box") << Trigger::CloseBox << "Help";
+        QTest::newRow("termination request") << Trigger::Termination << "";
+        if (catchesSigterm)
+            QTest::newRow("SIGTERM") << Trigger::Sigterm << "";
+    }
+    void closingFromOutside()
+    {
+        QFETCH(Trigger, trigger);
+        QFETCH(QString, left);
+        QSignalSpy last(&program(), &ui::Program::lastWindowClosed);
+        program().openHelp();
+        if (trigger == Trigger::CloseBox) {
+            window("Main")->close();
+        } else {
+            pick("Main", "Combo1", cxl);
+            click("Main", "Command3"); // Calibrate: Cal_Cx opens, Main is disabled
+            trigger == Trigger::Sigterm ? void(std::raise(SIGTERM)) : terminate();
+        }
+        // A signal is handled in the event loop: Main is still there.
+        QCOMPARE(window("Main") != nullptr, trigger == Trigger::Sigterm);
+        expectLeft(left, last);
     }
 
     // A termination request while a warning box waits closes the box with its window; the

@@ -88,9 +88,11 @@ private slots:
     {
         QTest::addColumn<QString>("mode");
         QTest::addColumn<QString>("calibration");
-        QTest::newRow("Lx") << lx << "Cal_Lx";
+        // clang-format off
+        QTest::newRow("Lx")   << lx  << "Cal_Lx";
         QTest::newRow("Cx C") << cxc << "Cal_Cx";
         QTest::newRow("Cx L") << cxl << "Cal_Cx";
+        // clang-format on
     }
     // Calibrate opens the mode's calibration window and disables Main, which then takes no key
     // (F1 would warn of the empty record, F5 empty Text1) and refuses the user's close.
@@ -172,14 +174,12 @@ private slots:
         QTest::addColumn<QString>("mode");
         QTest::addColumn<QString>("resultField"); // the field F1 writes
         QTest::addColumn<QString>("result");      // and what it writes there
-        QTest::newRow("Combo1") << "Combo1" << cxc << "Text4"
-                                << "583.1";
-        QTest::newRow("Combo2") << "Combo2" << cxc << "Text4"
-                                << "583.1";
-        QTest::newRow("Combo3") << "Combo3" << lx << "Text2"
-                                << "58.314";
-        QTest::newRow("Combo4") << "Combo4" << cxc << "Text4"
-                                << "583.1";
+        // clang-format off
+        QTest::newRow("Combo1") << "Combo1" << cxc << "Text4" << "583.1";
+        QTest::newRow("Combo2") << "Combo2" << cxc << "Text4" << "583.1";
+        QTest::newRow("Combo3") << "Combo3" << lx  << "Text2" << "58.314";
+        QTest::newRow("Combo4") << "Combo4" << cxc << "Text4" << "583.1";
+        // clang-format on
     }
     void keysOverAnOpenList()
     {

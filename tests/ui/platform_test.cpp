@@ -12,19 +12,14 @@ private slots:
     {
         QTest::addColumn<QString>("environment"); // NAME=value pairs
         QTest::addColumn<QString>("platform");    // "" leaves it to Qt
-        QTest::newRow("X11 session") << "XDG_SESSION_TYPE=x11 DISPLAY=:0"
-                                     << "";
-        QTest::newRow("Wayland with XWayland") << "XDG_SESSION_TYPE=wayland DISPLAY=:0"
-                                               << "xcb";
-        QTest::newRow("Wayland display only") << "WAYLAND_DISPLAY=wayland-0 DISPLAY=:1"
-                                              << "xcb";
-        QTest::newRow("Wayland without X") << "XDG_SESSION_TYPE=wayland WAYLAND_DISPLAY=w-0"
-                                           << "";
-        QTest::newRow("user's choice kept")
-            << "XDG_SESSION_TYPE=wayland DISPLAY=:0 QT_QPA_PLATFORM=wayland"
-            << "";
-        QTest::newRow("nothing set") << ""
-                                     << "";
+        // clang-format off
+        QTest::newRow("X11 session")            << "XDG_SESSION_TYPE=x11 DISPLAY=:0"                              << "";
+        QTest::newRow("Wayland with XWayland")  << "XDG_SESSION_TYPE=wayland DISPLAY=:0"                          << "xcb";
+        QTest::newRow("Wayland display only")   << "WAYLAND_DISPLAY=wayland-0 DISPLAY=:1"                         << "xcb";
+        QTest::newRow("Wayland without X")      << "XDG_SESSION_TYPE=wayland WAYLAND_DISPLAY=w-0"                 << "";
+        QTest::newRow("user's choice kept")     << "XDG_SESSION_TYPE=wayland DISPLAY=:0 QT_QPA_PLATFORM=wayland" << "";
+        QTest::newRow("nothing set")            << ""                                                             << "";
+        // clang-format on
     }
     void preferredPlatform()
     {

@@ -19,16 +19,7 @@ version_test=$6
 wine=${QUORVANT_WINE:-/usr/lib/wine/wine64}
 export WINEDEBUG=-all
 
-passed=0
-fail() {
-    echo "FAIL: $*"
-    echo "$passed passed, 1 failed"
-    exit 1
-}
-pass() {
-    echo "PASS: $*"
-    passed=$((passed + 1))
-}
+source "$(dirname "$0")/tally.sh"
 
 drive_c=$WINEPREFIX/drive_c
 user_dir=$drive_c/users/$(id -un)
@@ -170,4 +161,4 @@ for _ in $(seq 100); do
 done
 uninstall "$user_install" /CurrentUser
 gone "$user_install" "$user_link" "$user_key"
-echo "$passed passed, 0 failed"
+all_passed

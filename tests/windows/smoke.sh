@@ -9,7 +9,7 @@ exe=$1
 wine=${QUORVANT_WINE:-/usr/lib/wine/wine64}
 objdump=x86_64-w64-mingw32-objdump
 
-fail() { echo "FAIL: $*"; exit 1; }
+source "$(dirname "$0")/tally.sh"
 
 # One file: no Qt, C++ run-time or thread DLL beside it, only the system's own.
 headers=$("$objdump" -p "$exe")
@@ -18,7 +18,7 @@ dlls=$(grep 'DLL Name:' <<<"$headers" | awk '{print tolower($3)}' | sort -u)
 if grep -Eq '^(qt6|libstdc|libgcc|libwinpthread)' <<<"$dlls"; then
     fail "needs DLLs of its own: $(tr '\n' ' ' <<<"$dlls")"
 fi
-echo "PASS: one self-contained GUI program"
+pass "one self-contained GUI program"
 
 log=$(mktemp)
 program=
@@ -44,23 +44,23 @@ window() {
 
 main=$(window '^Quorvant        \* by Dorvin Keltsby - QQ9QQQ \*       >>>  http:') ||
     fail "Main did not open"
-echo "PASS: Main opens with its caption"
+pass "Main opens with its caption"
 picture=$(window '^Cx Mode \(Calculate C\)$') || fail "the picture of the first mode did not open"
-echo "PASS: the picture of Cx Mode (Calculate C) opens"
+pass "the picture of Cx Mode (Calculate C) opens"
 # Main has a task-bar button, the picture none (Wine tells the X desktop by _NET_WM_STATE).
 xprop -id "$picture" _NET_WM_STATE | grep -q _NET_WM_STATE_SKIP_TASKBAR ||
     fail "the picture window has a task-bar button"
 xprop -id "$main" _NET_WM_STATE | grep -q _NET_WM_STATE_SKIP_TASKBAR &&
     fail "Main has no task-bar button"
-echo "PASS: Main in the task bar, the picture not"
+pass "Main in the task bar, the picture not"
 width=$(xdotool getwindowgeometry --shell "$main" | sed -n 's/^WIDTH=//p')
 [ "$width" = 513 ] || fail "Main is $width pixels wide, not 513"
-echo "PASS: Main is 513 pixels wide"
+pass "Main is 513 pixels wide"
 
 xdotool windowactivate --sync "$main" 2>/dev/null || xdotool windowfocus --sync "$main"
 xdotool key --clearmodifiers F1
 warning=$(window '^Warning !$') || fail "F1 with nothing calibrated showed no warning"
-echo "PASS: F1 with nothing calibrated warns"
+pass "F1 with nothing calibrated warns"
 xdotool windowactivate --sync "$warning" 2>/dev/null || true
 xdotool key --clearmodifiers Return
 for _ in $(seq 100); do
@@ -78,5 +78,5 @@ for _ in $(seq 300); do
 done
 kill -0 "$program" 2>/dev/null && fail "the program did not end with Main"
 program=
-echo "PASS: the program ends with Main"
-echo "7 passed, 0 failed"
+pass "the program ends with Main"
+all_passed

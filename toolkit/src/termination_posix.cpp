@@ -25,7 +25,7 @@ void onTerminationRequest(QObject* owner, std::function<void()> onRequest)
     if (signalPair[0] < 0) {
         if (::socketpair(AF_UNIX, SOCK_STREAM, 0, signalPair) != 0)
             return;
-        struct sigaction action {};
+        struct sigaction action = {};
         action.sa_handler = onSignal;
         sigemptyset(&action.sa_mask);
         action.sa_flags = SA_RESTART;

@@ -1,6 +1,8 @@
 // Application-wide settings and the program's life.
 #include <ui/application.hpp>
 
+#include <ui/identity.hpp>
+
 #include <ui/main_window.hpp>
 #include <ui/program.hpp>
 
@@ -90,9 +92,9 @@ int run(int argc, char* argv[], const std::function<void()>& started)
 void setUpApplication()
 {
     QApplication::setApplicationName(QStringLiteral("Quorvant"));
-    QApplication::setApplicationVersion(QStringLiteral(QUORVANT_VERSION));
-    QApplication::setOrganizationDomain(QStringLiteral(QUORVANT_DOMAIN));
-    QGuiApplication::setDesktopFileName(QStringLiteral(QUORVANT_APP_ID));
+    QApplication::setApplicationVersion(version);
+    QApplication::setOrganizationDomain(domain);
+    QGuiApplication::setDesktopFileName(appId);
 
     QApplication::setWindowIcon(QIcon(QPixmap(icon32_xpm)));
     QApplication::setStyle(new ProgramStyle);

@@ -23,7 +23,7 @@ QString HelpWindow::aboutText()
     const QChar cr = QLatin1Char('\r');
     QString text = QStringLiteral("Inductance and Capacitance Meter");
     text += cr + QStringLiteral("                       by ");
-    text += cr + QStringLiteral("              " QUORVANT_AUTHOR);
+    text += cr + QStringLiteral("              ") + author;
     text += cr + QStringLiteral("                *  ") + authorMark + QStringLiteral("  *");
     text += cr + QStringLiteral("          full info on my web");
     text += cr;

@@ -147,9 +147,11 @@ std::optional<Mode> MainWindow::currentMode() const
     return quorvant::parseMode(toolkit::stdText(Combo1->currentText()));
 }
 
-bool MainWindow::measuresInductance(Mode mode)
+MainWindow::ResultRow MainWindow::resultRow(quorvant::Quantity quantity) const
 {
-    return quorvant::measuredQuantity(mode) == quorvant::Quantity::Inductance;
+    if (quantity == quorvant::Quantity::Inductance)
+        return {Label3, Text2, Combo3};
+    return {Label4, Text4, Combo4};
 }
 
 void MainWindow::Combo1_Click()
@@ -158,13 +160,15 @@ void MainWindow::Combo1_Click()
     if (!mode)
         return;
     const bool lxSeries = *mode == Mode::LxSeries;
-    const bool inductance = measuresInductance(*mode);
-    Label3->setEnabled(inductance);
-    Label4->setEnabled(!inductance);
-    Text2->setText(QString());
-    Text4->setText(QString());
-    Combo3->setEnabled(inductance);
-    Combo4->setEnabled(!inductance);
+    // The measured quantity's row takes input, the other is greyed; both results go.
+    for (const quorvant::Quantity quantity :
+         {quorvant::Quantity::Inductance, quorvant::Quantity::Capacitance}) {
+        const ResultRow row = resultRow(quantity);
+        const bool measured = quantity == quorvant::measuredQuantity(*mode);
+        row.label->setEnabled(measured);
+        row.field->setText(QString());
+        row.units->setEnabled(measured);
+    }
     Label11->setVisible(lxSeries);
     Text7->setVisible(lxSeries);
     repaint();
@@ -184,11 +188,10 @@ void MainWindow::Command1_Click()
     const auto mode = currentMode();
     if (!mode)
         return;
-    const bool inductance = measuresInductance(*mode);
-    const UnitList* unitList = inductance ? Combo3 : Combo4;
+    const ResultRow row = resultRow(quorvant::measuredQuantity(*mode));
     const std::string frequency = toolkit::stdText(Text1->text());
     const std::string stray = toolkit::stdText(Text7->text());
-    const quorvant::MeasurementInput in{frequency, Combo2->unit(), stray, unitList->unit()};
+    const quorvant::MeasurementInput in{frequency, Combo2->unit(), stray, row.units->unit()};
 
     const auto result = quorvant::measure(*mode, in, record_, toolkit::decimalSeparator());
     if (!quorvant::ok(result.code)) {
@@ -198,10 +201,8 @@ void MainWindow::Command1_Click()
     }
     if (!result.text)
         return; // the result's list shows none of its units: the field keeps its text
-    QLineEdit* field = inductance ? Text2 : Text4;
-    field->setText(toolkit::qtText(*result.text));
-    const toolkit::Label* label = inductance ? Label3 : Label4;
-    toolkit::announce(this, spokenResult(label, field, unitList));
+    row.field->setText(toolkit::qtText(*result.text));
+    toolkit::announce(this, spokenResult(row.label, row.field, row.units));
 }
 
 void MainWindow::Command2_Click()

@@ -44,7 +44,7 @@ void Program::closePictures()
 // The calibration window of a mode: it hands its results to Main and gives Main back.
 void Program::openCalibration(Mode mode)
 {
-    const bool series = mode == Mode::LxSeries;
+    const CalibrationMethod method = quorvant::calibrationMethod(mode);
     // Asked for by Main, which is open while it waits.
     MainWindow* main = main_.get();
     auto connectToMain = [main](CalibrationWindow* calibration) {
@@ -56,10 +56,8 @@ void Program::openCalibration(Mode mode)
             main->activateWindow();
         });
     };
-    (series ? calLx_ : calCx_)
-        .openWith(connectToMain, desktop_,
-                  series ? CalibrationMethod::SeriesInductor : CalibrationMethod::ParallelCapacitor,
-                  record_, main);
+    (method == CalibrationMethod::SeriesInductor ? calLx_ : calCx_)
+        .openWith(connectToMain, desktop_, method, record_, main);
 }
 
 void Program::closeAll(toolkit::CloseReason reason)

@@ -1,6 +1,7 @@
 // The measurement of an unknown part from one frequency reading and the calibration record.
 #pragma once
 
+#include "quorvant/calibration.hpp"
 #include "quorvant/record.hpp"
 #include "quorvant/result.hpp"
 #include "quorvant/units.hpp"
@@ -30,6 +31,10 @@ enum class Quantity { Inductance, Capacitance };
 
 // What a mode measures: the capacitance in "Cx Mode (Calculate C)", an inductance otherwise.
 Quantity measuredQuantity(Mode mode);
+
+// How the oscillator is calibrated for a mode: with a series inductor for "Lx Mode (Calculate L)",
+// with a parallel capacitor for the two parallel modes.
+CalibrationMethod calibrationMethod(Mode mode);
 
 // What the measurement reads: the typed frequency and stray inductance (nH) as texts, and the
 // units chosen for the frequency and for the result (nullopt: a text that is none of the items).

@@ -1,9 +1,22 @@
-// Who made the program and where to find it: the captions and the About text use these.
+// What the program is and who made it: its version and id for the desktop, and its author and
+// home page for the captions and the About text.
 #pragma once
+
+#include "identity_config.hpp"
 
 #include <QString>
 
 namespace ui {
+
+inline const QString version = QStringLiteral(QUORVANT_VERSION);
+
+// The id of its menu entry, icon and metainfo, which it announces to the desktop.
+inline const QString appId = QStringLiteral(QUORVANT_APP_ID);
+
+inline const QString domain = QStringLiteral(QUORVANT_DOMAIN);
+
+// The author's name, as the About text shows it.
+inline const QString author = QStringLiteral(QUORVANT_AUTHOR);
 
 // The author's tag, as every caption but the pictures' carries it.
 inline const QString authorTag =

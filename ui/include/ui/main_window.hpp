@@ -59,7 +59,14 @@ private:
 
     // The mode the list shows; nullopt for a text that is none of the mode names.
     std::optional<quorvant::Mode> currentMode() const;
-    static bool measuresInductance(quorvant::Mode mode);
+    // The controls of one measured quantity: "Lx Value" with Text2 and Combo3, or "Cx Value" with
+    // Text4 and Combo4.
+    struct ResultRow {
+        toolkit::Label* label;
+        QLineEdit* field;
+        UnitList* units;
+    };
+    ResultRow resultRow(quorvant::Quantity quantity) const;
 
     void buildControls();
     void nameForScreenReaders();
