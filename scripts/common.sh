@@ -1,5 +1,8 @@
 # Shared by the scripts: install what is missing, configure and build into build/.
-set -euo pipefail
+set -Eeuo pipefail
+# Whatever fails says so, and where, before the script ends with its error.
+report_failure() { echo "${0##*/}: failed with status $1: $2 ($3:$4)" >&2; }
+trap 'report_failure $? "$BASH_COMMAND" "${BASH_SOURCE[0]}" "$LINENO"' ERR
 top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$top"
 
