@@ -54,7 +54,11 @@ bool makeActive(QWidget* main)
     if (QApplication::activeWindow() == main)
         return true;
     main->activateWindow();
+    // Active for the application at once; Qt 6.5 deprecates the call for activateWindow() alone.
+    QT_WARNING_PUSH
+    QT_WARNING_DISABLE_DEPRECATED
     QApplication::setActiveWindow(main);
+    QT_WARNING_POP
     return QTest::qWaitForWindowActive(main);
 }
 
