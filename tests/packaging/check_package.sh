@@ -11,7 +11,7 @@ packaging=$2
 id=$3
 want_version=$4
 
-for tool in cpack dpkg dpkg-deb dpkg-shlibdeps objdump file desktop-file-validate appstreamcli man lintian; do
+for tool in cpack dpkg dpkg-deb dpkg-shlibdeps dpkg-architecture objdump file desktop-file-validate appstreamcli man lintian; do
     if ! command -v "$tool" >/dev/null; then
         echo "$tool is not installed, so the package cannot be checked"
         exit 1
@@ -61,8 +61,9 @@ needed=$(objdump -p "$root/usr/bin/quorvant" | awk '$1 == "NEEDED" { print $2 }'
 for lib in libQt6Core.so.6 libQt6Gui.so.6 libQt6Widgets.so.6 libQt6Svg.so.6 libc.so.6; do
     grep -qxF "$lib" <<<"$needed" || fail "the program does not link $lib"
 done
+multiarch=$(dpkg-architecture -qDEB_HOST_MULTIARCH)
 for lib in $needed; do
-    owners=$(dpkg -S "*/$lib" 2>/dev/null | cut -d: -f1 | sort -u)
+    owners=$(dpkg -S "*/$multiarch/$lib" 2>/dev/null | cut -d: -f1 | sort -u)
     [ -n "$owners" ] || fail "no installed package holds $lib"
     for owner in $owners; do
         depends_on "$owner" || fail "Depends lacks $owner, which holds $lib"
