@@ -13,11 +13,11 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation2 valgrind
 )
-# ...and what the tests need besides: the package checkers, the sanitizer and fuzz builds, the
-# format check, the comma locale of the number tests, X servers with real window managers (openbox,
-# metacity, KDE's KWin) and the screen reader.
+# ...and what the tests need besides: the package checkers (piuparts for an install and purge), the
+# sanitizer and fuzz builds, the format check, the comma locale of the number tests, X servers with
+# real window managers (openbox, metacity, KDE's KWin) and the screen reader.
 test_packages=(
-    desktop-file-utils appstream dpkg-dev file lintian man-db groff-base
+    desktop-file-utils appstream dpkg-dev file lintian man-db groff-base piuparts
     clang libclang-rt-dev clang-format
     xvfb openbox metacity kwin-x11 kwin-style-breeze xdotool x11-utils
     orca speech-dispatcher speech-dispatcher-espeak-ng espeak-ng python3-speechd

@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# Installs the Debian package as a user's apt does, into a fresh minimal root of this machine's
+# Debian release with what it depends on from the release's own archive, then removes and purges
+# it, and finds nothing left behind, nothing broken and nothing the package did not own: piuparts'
+# install and purge test. piuparts makes its root with debootstrap from the mirror of this
+# machine's apt configuration; it needs root, and without root the test is skipped, saying so.
+#   install_purge.sh CPackConfig.cmake
+set -euo pipefail
+config=$1
+
+if [ "$(id -u)" -ne 0 ]; then
+    echo "SKIP: piuparts makes and enters a Debian root, which needs root"
+    exit 77
+fi
+if ! command -v piuparts >/dev/null; then
+    echo "piuparts is not installed, so the package's install and purge cannot be checked"
+    exit 1
+fi
+
+tmp=$(mktemp -d)
+trap 'rm -rf "$tmp"' EXIT
+if ! cpack --config "$config" -G DEB -B "$tmp/out" >"$tmp/cpack.log" 2>&1; then
+    cat "$tmp/cpack.log"
+    echo "FAIL: cpack could not build the package"
+    exit 1
+fi
+codename=$(. /etc/os-release && echo "$VERSION_CODENAME")
+mirror=$(apt-get indextargets --format '$(REPO_URI) $(RELEASE)' 'Created-By: Packages' |
+    awk -v suite="$codename" '$2 == suite { print $1; exit }')
+if [ -z "$mirror" ]; then
+    echo "FAIL: no Debian mirror for $codename in this machine's apt configuration"
+    exit 1
+fi
+shopt -s nullglob
+debs=("$tmp"/out/*.deb)
+echo "package: $(basename "${debs[0]}"), on Debian $codename from $mirror"
+if ! piuparts --distribution="$codename" --mirror="$mirror" --no-upgrade-test \
+    --tmpdir="$tmp" "${debs[@]}" >"$tmp/piuparts.log" 2>&1; then
+    tail -n 60 "$tmp/piuparts.log"
+    echo "FAIL: piuparts"
+    exit 1
+fi
+grep -E 'INFO: PASS' "$tmp/piuparts.log"
+echo "the package installs and purges cleanly"
