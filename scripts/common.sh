@@ -17,7 +17,7 @@ packages=(
 # sanitizer and fuzz builds, the format check, the comma locale of the number tests, X servers with
 # real window managers (openbox, metacity, KDE's KWin) and the screen reader.
 test_packages=(
-    desktop-file-utils appstream dpkg-dev file lintian man-db groff-base piuparts
+    desktop-file-utils appstream dpkg-dev file lintian man-db groff-base piuparts debootstrap
     clang libclang-rt-dev clang-format
     xvfb openbox metacity kwin-x11 kwin-style-breeze xdotool x11-utils
     orca speech-dispatcher speech-dispatcher-espeak-ng espeak-ng python3-speechd

@@ -2,13 +2,16 @@
 # the caller's `pids`.
 
 # start_xvfb FIRST LAST: starts Xvfb on the first free display between :FIRST and :LAST, exports
-# DISPLAY and waits until it answers. A display another server takes first is passed over. The
+# DISPLAY and waits until it answers. A display another server takes first is passed over, and so
+# is one whose abstract socket is taken: those are shared by every root on the machine (a server
+# in scripts/debian13's root and one outside would otherwise answer each other's clients). The
 # server keeps running when its last client leaves (-noreset): otherwise the check that it answers
 # makes it start over, and the next client to connect may be refused.
 start_xvfb() {
     local n xvfb
     for n in $(seq "$1" "$2"); do
         [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ] && continue
+        grep -q "@/tmp/.X11-unix/X$n\$" /proc/net/unix 2>/dev/null && continue
         export DISPLAY=:$n
         Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp -noreset >/dev/null 2>&1 &
         xvfb=$!
