@@ -98,10 +98,10 @@ host_renderer_stage() {
     cmake --build "$normal" --target quorvant_render_icon
 }
 
-# build_for_windows: Quorvant for Windows as scripts/windows builds it: Qt for Windows once per
-# machine (scripts/windows-qt, cached outside the clone; its prefix exported as
-# QUORVANT_QT_WINDOWS), the host's picture renderer in $(build_dir), then the program, its
-# portable .zip and its setup in $(build_dir windows).
+# build_for_windows [TARGET...]: Quorvant for Windows as scripts/windows builds it: Qt for Windows
+# once per machine (scripts/windows-qt, cached outside the clone; its prefix exported as
+# QUORVANT_QT_WINDOWS), the host's picture renderer in $(build_dir), then in $(build_dir windows)
+# the program, its portable .zip, its setup and the tests, or only the targets named.
 build_for_windows() {
     local normal windows
     normal=$(build_dir)
@@ -110,6 +110,8 @@ build_for_windows() {
     export QUORVANT_QT_WINDOWS
     echo "Qt for Windows: $QUORVANT_QT_WINDOWS"
     stage "the picture renderer ($normal)" host_renderer_stage "$normal"
-    stage "build for Windows ($windows)" configure_and_build windows "$windows" "$werror" \
+    stage "configure for Windows ($windows)" cmake --preset windows -B "$windows" "$werror" \
         -DQUORVANT_RENDER_TOOL="$top/$normal/packaging/quorvant_render_icon"
+    stage "build for Windows ($windows)" \
+        cmake --build "$windows" --parallel "$(nproc)" ${1+--target "$@"}
 }
