@@ -24,10 +24,16 @@ test_packages=(
     at-spi2-core dbus dbus-x11 alsa-utils libasound2-plugins locales
 )
 # ...and what the Windows build needs: Qt's source and its build, MinGW-w64, GoogleTest's
-# sources, NSIS for the setup, zip for the portable program, Wine with its fonts (Tahoma,
-# Windows' dialog font) on an X server with a window manager to run it all.
+# sources, NSIS for the setup, zip for the portable program.
 windows_packages=(
-    dpkg-dev perl g++-mingw-w64-x86-64-posix googletest nsis zip wine64 fonts-wine
+    dpkg-dev perl g++-mingw-w64-x86-64-posix googletest nsis zip
+)
+# ...and what the tests of a Windows build need where they run, on Debian 12 and in Debian 13's
+# root: CTest, MinGW-w64's objdump, Wine with its fonts (Tahoma, Windows' dialog font) and the
+# system's Liberation Sans (the program's font where Microsoft Sans Serif is missing, as under
+# Wine, which finds it through fontconfig), on an X server with a window manager.
+wine_packages=(
+    cmake binutils-mingw-w64-x86-64 wine64 fonts-wine fonts-liberation2
     xvfb openbox xdotool x11-utils
 )
 
@@ -46,8 +52,12 @@ install_missing() {
             echo "Missing packages; run this script as root to install them." >&2
             exit 1
         fi
-        apt-get update -q
-        DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
+        # Another install on the machine (a second script, the desktop's updater) holds apt's
+        # locks for a while: wait for it rather than fail.
+        local wait=(-o DPkg::Lock::Timeout=900)
+        apt-get "${wait[@]}" update -q
+        DEBIAN_FRONTEND=noninteractive apt-get "${wait[@]}" install -y -q --no-install-recommends \
+            "${missing[@]}"
     fi
 }
 

@@ -64,6 +64,7 @@ private slots:
         type(cal, "Text1", "500");
         byReturn ? click(cal, "Command3") : void(window(cal)->close());
         QVERIFY(!window(cal) && window("Main")->isEnabled());
+        QTRY_COMPARE(QApplication::focusWidget(), child<QWidget>("Main", "Command3"));
         // Return before any Calculate hands over the empty record.
         QCOMPARE(texts("Main", "Text3 Text5 Text6"),
                  (byReturn ? QStringList{"0", "0", "0"} : QStringList{"", "", ""}));

@@ -221,6 +221,15 @@ void MainWindow::Command3_Click()
     emit calibrationRequested(*mode);
 }
 
+void MainWindow::resumeAfterCalibration()
+{
+    setEnabled(true);
+    activateWindow();
+    // Disabled, Main lost its focus, and enabling it again gives none: without this a keyboard or
+    // screen-reader user would come back to no control at all (so on Windows).
+    Command3->setFocus(Qt::OtherFocusReason);
+}
+
 void MainWindow::MnuAbout_Click() { emit aboutRequested(); }
 
 void MainWindow::showCalibration(const QString& f1KHz, const QString& c1PF, const QString& l1UH)

@@ -51,10 +51,8 @@ void Program::openCalibration(Mode mode)
         QObject::connect(calibration, &CalibrationWindow::returned, main,
                          &MainWindow::showCalibration);
         // Every way out, "Return" included, ends here.
-        QObject::connect(calibration, &CalibrationWindow::leaving, main, [main] {
-            main->setEnabled(true);
-            main->activateWindow();
-        });
+        QObject::connect(calibration, &CalibrationWindow::leaving, main,
+                         &MainWindow::resumeAfterCalibration);
     };
     (method == CalibrationMethod::SeriesInductor ? calLx_ : calCx_)
         .openWith(connectToMain, desktop_, method, record_, main);

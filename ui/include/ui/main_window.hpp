@@ -33,6 +33,9 @@ public:
 
     // What a calibration window hands back on "Return".
     void showCalibration(const QString& f1KHz, const QString& c1PF, const QString& l1UH);
+    // Main back from a calibration window, however that went: enabled, active, and with the focus
+    // on "Calibrate", which opened it.
+    void resumeAfterCalibration();
 
 signals:
     // A mode was chosen (also the one already shown): its picture is to be shown, the others'
