@@ -20,27 +20,8 @@ if grep -Eq '^(qt6|libstdc|libgcc|libwinpthread)' <<<"$dlls"; then
 fi
 pass "one self-contained GUI program"
 
-log=$(mktemp)
-program=
-cleanup() {
-    [ -n "$program" ] && kill "$program" 2>/dev/null
-    rm -f "$log"
-}
-trap cleanup EXIT
-WINEDEBUG=-all "$wine" "$exe" >"$log" 2>&1 &
-program=$!
-
-# window NAME-REGEX: the id of the visible window whose name matches, waiting up to 60 s.
-window() {
-    local id
-    for _ in $(seq 600); do
-        id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n1 || true)
-        [ -n "$id" ] && { echo "$id"; return 0; }
-        kill -0 "$program" 2>/dev/null || { cat "$log" >&2; return 1; }
-        sleep 0.1
-    done
-    return 1
-}
+source "$(dirname "$0")/program.sh"
+start_program "$exe"
 
 main=$(window '^Quorvant        \* by Dorvin Keltsby - QQ9QQQ \*       >>>  http:') ||
     fail "Main did not open"
@@ -57,26 +38,14 @@ width=$(xdotool getwindowgeometry --shell "$main" | sed -n 's/^WIDTH=//p')
 [ "$width" = 513 ] || fail "Main is $width pixels wide, not 513"
 pass "Main is 513 pixels wide"
 
-xdotool windowactivate --sync "$main" 2>/dev/null || xdotool windowfocus --sync "$main"
-xdotool key --clearmodifiers F1
+press "$main" F1
 warning=$(window '^Warning !$') || fail "F1 with nothing calibrated showed no warning"
 pass "F1 with nothing calibrated warns"
-xdotool windowactivate --sync "$warning" 2>/dev/null || true
-xdotool key --clearmodifiers Return
-for _ in $(seq 100); do
-    xdotool search --onlyvisible --name '^Warning !$' >/dev/null 2>&1 || break
-    sleep 0.1
-done
-xdotool search --onlyvisible --name '^Warning !$' >/dev/null 2>&1 && fail "the warning did not close"
+press "$warning" Return
+gone '^Warning !$' || fail "the warning did not close"
 
 # Closed by the user, Main takes the program with it.
-xdotool windowactivate --sync "$main" 2>/dev/null || true
-xdotool key --clearmodifiers alt+F4
-for _ in $(seq 300); do
-    kill -0 "$program" 2>/dev/null || break
-    sleep 0.1
-done
-kill -0 "$program" 2>/dev/null && fail "the program did not end with Main"
-program=
+press "$main" alt+F4
+program_ended || fail "the program did not end with Main"
 pass "the program ends with Main"
 all_passed

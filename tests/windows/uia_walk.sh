@@ -21,42 +21,9 @@ if [ "$major" -lt 10 ]; then
     exit 77
 fi
 
-log=$(mktemp)
-program=
-cleanup() {
-    [ -n "$program" ] && kill "$program" 2>/dev/null
-    rm -f "$log"
-}
-trap cleanup EXIT
-WINEDEBUG=-all "$wine" "$exe" >"$log" 2>&1 &
-program=$!
+source "$(dirname "$0")/program.sh"
+start_program "$exe"
 
-# window NAME-REGEX: the id of the visible window whose name matches, waiting up to 60 s.
-window() {
-    local id
-    for _ in $(seq 600); do
-        id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n1 || true)
-        [ -n "$id" ] && { echo "$id"; return 0; }
-        kill -0 "$program" 2>/dev/null || { cat "$log" >&2; return 1; }
-        sleep 0.1
-    done
-    return 1
-}
-# gone NAME-REGEX: waits up to 30 s until no visible window's name matches.
-gone() {
-    for _ in $(seq 300); do
-        xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 || return 0
-        sleep 0.1
-    done
-    return 1
-}
-# press WINDOW KEY...: the keys, typed into WINDOW made the active window first.
-press() {
-    local id=$1
-    shift
-    xdotool windowactivate --sync "$id" 2>/dev/null || xdotool windowfocus --sync "$id"
-    xdotool key --clearmodifiers "$@"
-}
 # walk KEY: the window of that section of the expected trees, walked and compared.
 walk() {
     if "$wine" "$walker" "Z:$expected" "$1"; then
@@ -112,10 +79,5 @@ press "$about" alt+F4
 gone '^About  -   Quorvant' || fail "About did not close"
 
 press "$main" alt+F4
-for _ in $(seq 300); do
-    kill -0 "$program" 2>/dev/null || break
-    sleep 0.1
-done
-kill -0 "$program" 2>/dev/null && fail "the program did not end with Main"
-program=
+program_ended || fail "the program did not end with Main"
 all_passed
