@@ -4,6 +4,9 @@
 # it, and finds nothing left behind, nothing broken and nothing the package did not own: piuparts'
 # install and purge test. piuparts makes its root with debootstrap from the mirror of this
 # machine's apt configuration; it needs root, and without root the test is skipped, saying so.
+# The root as debootstrap leaves it is kept as a tarball in $XDG_CACHE_HOME/quorvant/piuparts
+# and made again when over a week old: debootstrap is half the test's time, and piuparts brings a
+# kept root up to date (apt-get update and dist-upgrade) before each test.
 #   install_purge.sh CPackConfig.cmake
 set -euo pipefail
 config=$1
@@ -34,9 +37,24 @@ fi
 shopt -s nullglob
 debs=("$tmp"/out/*.deb)
 echo "package: $(basename "${debs[0]}"), on Debian $codename from $mirror"
-if ! piuparts --distribution="$codename" --mirror="$mirror" --no-upgrade-test \
-    --tmpdir="$tmp" "${debs[@]}" >"$tmp/piuparts.log" 2>&1; then
+
+cache=${XDG_CACHE_HOME:-$HOME/.cache}/quorvant/piuparts
+base=$cache/$codename.tgz
+if [ -n "$(find "$base" -mtime -7 2>/dev/null)" ]; then
+    root_from=(--basetgz="$base")
+else
+    mkdir -p "$cache"
+    root_from=(--save="$tmp/base.tgz")
+fi
+status=0
+piuparts --distribution="$codename" --mirror="$mirror" --no-upgrade-test --tmpdir="$tmp" \
+    "${root_from[@]}" "${debs[@]}" >"$tmp/piuparts.log" 2>&1 || status=$?
+# The fresh root is saved before the package goes in, so it is kept whatever the test found.
+if [ -s "$tmp/base.tgz" ]; then mv "$tmp/base.tgz" "$base"; fi
+if [ "$status" -ne 0 ]; then
     tail -n 60 "$tmp/piuparts.log"
+    # A kept root is not trusted after a failure: the next run makes its own.
+    rm -f "$base"
     echo "FAIL: piuparts"
     exit 1
 fi
