@@ -46,17 +46,14 @@ else
     mkdir -p "$cache"
     root_from=(--save="$tmp/base.tgz")
 fi
-status=0
-piuparts --distribution="$codename" --mirror="$mirror" --no-upgrade-test --tmpdir="$tmp" \
-    "${root_from[@]}" "${debs[@]}" >"$tmp/piuparts.log" 2>&1 || status=$?
-# The fresh root is saved before the package goes in, so it is kept whatever the test found.
-if [ -s "$tmp/base.tgz" ]; then mv "$tmp/base.tgz" "$base"; fi
-if [ "$status" -ne 0 ]; then
+if ! piuparts --distribution="$codename" --mirror="$mirror" --no-upgrade-test --tmpdir="$tmp" \
+    "${root_from[@]}" "${debs[@]}" >"$tmp/piuparts.log" 2>&1; then
     tail -n 60 "$tmp/piuparts.log"
     # A kept root is not trusted after a failure: the next run makes its own.
     rm -f "$base"
     echo "FAIL: piuparts"
     exit 1
 fi
+if [ -s "$tmp/base.tgz" ]; then mv "$tmp/base.tgz" "$base"; fi
 grep -E 'INFO: PASS' "$tmp/piuparts.log"
 echo "the package installs and purges cleanly"
